@@ -1,0 +1,93 @@
+// zarn-calc: the calculator's dialogs, driven from the command line, with no display.
+#include "cli/script_driver.h"
+#include "platform/application.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr const char* usage = R"(Usage: zarn-calc COMMAND [ARGUMENTS]
+
+Commands:
+  run [FILE]     Play a script of user steps against the calculator's dialogs, with no
+                 display. FILE "-" or no FILE reads the script from standard input.
+  --help         Show this help and exit.
+  --version      Show the version and exit.
+
+Script steps, one per line (blank lines and lines starting with # are skipped):
+  tab TITLE      show the calculator sheet with this tab title
+  type ID TEXT   replace the whole text of edit field ID with TEXT
+  pick ID ITEM   pick the item with exactly this text in drop-down list ID
+  click ID       click push button ID (click 1 is the Close / OK button)
+  check ID       select radio button ID
+  escape         press Escape in the active dialog
+  show [ID...]   print ID<TAB>TEXT for the named edit fields (all of them if none named)
+
+Message boxes print as "TITLE: TEXT" and count as answered with OK. Exit status: 0 when
+the script has run, 2 for a step that cannot be played (reported on standard error).
+
+Example:
+  printf 'tab Pressure\ntype 10431 1\nshow 10431\nclick 1\n' | zarn-calc run
+)";
+
+// The driver prints what it must itself; the toolkit's own diagnostics stay silent.
+void quiet_toolkit(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) std::fprintf(stderr, "zarn-calc: %s\n", qPrintable(message));
+}
+
+int run_command(int argc, char** argv)
+{
+    std::string file = argc > 2 ? argv[2] : "-";
+    if (argc > 3) {
+        std::cerr << "zarn-calc: run takes one script file\n";
+        return 2;
+    }
+    std::vector<std::string> lines;
+    std::ifstream in;
+    if (file != "-") {
+        in.open(file);
+        if (!in) {
+            std::cerr << "zarn-calc: cannot read " << file << '\n';
+            return 2;
+        }
+    }
+    std::istream& source = file == "-" ? std::cin : in;
+    for (std::string line; std::getline(source, line);)
+        lines.push_back(line);
+
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    qInstallMessageHandler(quiet_toolkit);
+    zarn::Application app(argc, argv);
+    return zarn::play_script(lines, zarn::printing_hooks());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string_view command = argc > 1 ? argv[1] : "";
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << usage;
+        return 0;
+    }
+    if (command == "--version") {
+        std::cout << "zarn-calc (Zarn Calculator) 1.2\n";
+        return 0;
+    }
+    if (command == "run") return run_command(argc, argv);
+    std::cerr << (command.empty() ? std::string("zarn-calc: no command given")
+                                  : "zarn-calc: unknown command \"" + std::string(command) + "\"")
+              << "\n\n"
+              << usage;
+    return 2;
+}

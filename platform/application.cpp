@@ -1,0 +1,50 @@
+#include "platform/application.h"
+
+#include "platform/frame_window.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace zarn {
+namespace {
+
+bool frame_mode = false;
+
+} // namespace
+
+Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv))
+{
+    // The application lives as long as its task window, not as long as its last window.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application()
+{
+    delete task_window();
+    app_.reset();
+}
+
+int Application::run()
+{
+    return QApplication::exec();
+}
+
+void platform_SetAttribute(PlatformAttr attribute, bool on)
+{
+    switch (attribute) {
+    case PlatformAttr::frame_mode:
+        frame_mode = on;
+        break;
+    case PlatformAttr::three_d_look:
+        if (on) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        break;
+    }
+}
+
+bool platform_frame_mode()
+{
+    return frame_mode;
+}
+
+} // namespace zarn

@@ -1,0 +1,381 @@
+#include "platform/dialog_window.h"
+
+#include "platform/custom_class.h"
+#include "platform/messages.h"
+#include "platform/number_text.h"
+#include "platform/tab_control.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace zarn {
+namespace {
+
+std::vector<DialogWindow*>& modal_stack()
+{
+    static std::vector<DialogWindow*> stack;
+    return stack;
+}
+
+QString qtext(const char* text)
+{
+    return QString::fromUtf8(text ? text : "");
+}
+
+// A button's text as a screen reader says it: without the mnemonic marker.
+QString spoken(const char* text)
+{
+    QString s = qtext(text);
+    QString out;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == u'&' && i + 1 < s.size()) ++i;
+        out += s[i];
+    }
+    return out;
+}
+
+} // namespace
+
+const std::vector<DialogWindow*>& modal_dialogs()
+{
+    return modal_stack();
+}
+
+// ---- Dialog units ---------------------------------------------------------------------
+
+DialogUnits::DialogUnits(const QFont& font)
+{
+    QFontMetricsF metrics(font);
+    double average = metrics.horizontalAdvance(
+                         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                     52.0;
+    x = average / 4.0;
+    y = metrics.height() / 8.0;
+}
+
+int DialogUnits::px_x(int units) const
+{
+    return qRound(units * x);
+}
+int DialogUnits::px_y(int units) const
+{
+    return qRound(units * y);
+}
+
+QRect DialogUnits::rect(const Rect& r) const
+{
+    int left = px_x(r.left);
+    int top = px_y(r.top);
+    return QRect(left, top, px_x(r.right) - left, px_y(r.bottom) - top);
+}
+
+// ---- The dialog -----------------------------------------------------------------------
+
+DialogWindow::DialogWindow(Window owner, const DialogTemplate& tmpl, std::string_view title,
+                           FieldList fields, Handler handler, bool modal)
+    : QDialog(nullptr), owner_(owner), template_id_(tmpl.id), handler_(handler), modal_(modal),
+      units_(QApplication::font())
+{
+    // A fixed-size frame with a caption and a close box; no help, minimise or maximise box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(title.empty() ? qtext(tmpl.caption)
+                                 : QString::fromUtf8(title.data(), qsizetype(title.size())));
+    setFixedSize(units_.px_x(tmpl.width), units_.px_y(tmpl.height));
+    add_controls(this, tmpl.controls);
+    declare_fields(fields);
+    if (auto* owner_dialog = dialog_of(owner)) {
+        owner_dialog->own(this);
+        // Keep the dialog above its owner on the desktop.
+        create();
+        if (owner_dialog->windowHandle() && windowHandle())
+            windowHandle()->setTransientParent(owner_dialog->windowHandle());
+    }
+    if (!modal_) setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+DialogWindow::~DialogWindow()
+{
+    for (auto& window : owned_)
+        delete window.data();
+    auto& stack = modal_stack();
+    stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+}
+
+QWidget* DialogWindow::control(int id) const
+{
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void DialogWindow::add_controls(QWidget* page, std::span<const ControlTemplate> controls)
+{
+    for (const ControlTemplate& c : controls) {
+        QWidget* widget = nullptr;
+        const int id = c.id;
+        switch (c.kind) {
+        case Ctl::Button:
+        case Ctl::DefButton: {
+            auto* button = new QPushButton(qtext(c.text), page);
+            button->setDefault(c.kind == Ctl::DefButton);
+            button->setAccessibleName(spoken(c.text));
+            connect(button, &QPushButton::clicked, this,
+                    [this, id] { on_control(id, Change::activated); });
+            widget = button;
+            break;
+        }
+        case Ctl::Edit: {
+            auto* edit = new QLineEdit(page);
+            edit->setAccessibleName(qtext(c.name));
+            // The user's edits only: the program's own writes are never heard.
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id] { on_control(id, Change::modified); });
+            widget = edit;
+            break;
+        }
+        case Ctl::Text:
+        case Ctl::TextCentre:
+        case Ctl::TextRight: {
+            auto* label = new QLabel(qtext(c.text), page);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            Qt::Alignment across = c.kind == Ctl::Text         ? Qt::AlignLeft
+                                   : c.kind == Ctl::TextCentre ? Qt::AlignHCenter
+                                                               : Qt::AlignRight;
+            label->setAlignment(across | Qt::AlignVCenter);
+            widget = label;
+            break;
+        }
+        case Ctl::Group: {
+            auto* group = new QGroupBox(qtext(c.text), page);
+            group->setAttribute(Qt::WA_TransparentForMouseEvents);
+            group->setFocusPolicy(Qt::NoFocus);
+            widget = group;
+            break;
+        }
+        case Ctl::DropList: {
+            auto* list = new QComboBox(page);
+            list->setAccessibleName(qtext(c.name));
+            // A pick of the item already shown counts too, so a formula can be reopened.
+            connect(list, &QComboBox::activated, this,
+                    [this, id] { on_control(id, Change::selchanged); });
+            widget = list;
+            break;
+        }
+        case Ctl::Radio: {
+            auto* radio = new QRadioButton(qtext(c.text), page);
+            radio->setAccessibleName(spoken(c.text));
+            connect(radio, &QRadioButton::clicked, this,
+                    [this, id] { on_control(id, Change::activated); });
+            widget = radio;
+            break;
+        }
+        case Ctl::Custom:
+            widget = create_custom_control(c.text ? c.text : "", page);
+            break;
+        case Ctl::Tabs:
+            widget = new TabControl(page);
+            break;
+        }
+        widget->setGeometry(units_.rect(c.rect));
+        widget->setProperty("zarn_id", id);
+        if (c.kind == Ctl::Group) widget->lower();
+        widget->show();
+        if (id != 0) controls_.emplace(id, widget);
+    }
+}
+
+void DialogWindow::declare_fields(FieldList fields)
+{
+    for (const FieldDecl& field : fields) {
+        fields_.push_back(field);
+        switch (field.kind) {
+        case FieldKind::editreal:
+        case FieldKind::editstr:
+            if (auto* edit = qobject_cast<QLineEdit*>(control(field.id))) edit->clear();
+            break;
+        case FieldKind::list:
+            if (auto* list = qobject_cast<QComboBox*>(control(field.id))) {
+                QSignalBlocker quiet(list);
+                list->clear();
+                for (const char* item : field.items)
+                    list->addItem(qtext(item));
+                list->setCurrentIndex(0);
+            }
+            break;
+        case FieldKind::radiobuttongroup:
+            for (int id = field.id; id <= field.last_id; ++id)
+                if (auto* radio = qobject_cast<QRadioButton*>(control(id)))
+                    radio->setChecked(id == field.id);
+            break;
+        }
+    }
+}
+
+Outcome DialogWindow::deliver(const Event& event)
+{
+    try {
+        return handler_(this, event);
+    } catch (const std::exception& error) {
+        report_program_error(error);
+    } catch (...) {
+        report_program_error(std::runtime_error("An unexpected error ended the operation"));
+    }
+    return Handled;
+}
+
+void DialogWindow::on_control(int id, Change change)
+{
+    if (ended_) return;
+    if (deliver({e_control, id, change}) == Handled || ended_) return;
+    if (id == 1 && change == Change::activated) default_ok();
+    if (id == 2) end(2);
+}
+
+// OK declined by the handler: every real field must hold a number or nothing.
+void DialogWindow::default_ok()
+{
+    for (const FieldDecl& field : fields_) {
+        if (field.kind != FieldKind::editreal) continue;
+        auto* edit = qobject_cast<QLineEdit*>(control(field.id));
+        if (!edit) continue;
+        if (read_field_text(edit->text().toStdString()).kind == FieldText::NotANumber) {
+            dlg_Error("??? must be an real");
+            if (reveal_control) reveal_control(field.id);
+            edit->setFocus();
+            edit->selectAll();
+            return;
+        }
+    }
+    end(1);
+}
+
+void DialogWindow::reject()
+{
+    on_control(2, Change::activated);
+}
+void DialogWindow::accept()
+{
+    on_control(1, Change::activated);
+}
+void DialogWindow::done(int answer)
+{
+    end(answer == QDialog::Accepted ? 1 : 2);
+}
+
+void DialogWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (ended_) return;
+    if (deliver({e_closerequest}) == Declined) end(2);
+}
+
+bool DialogWindow::event(QEvent* e)
+{
+    if (e->type() == posted_event_type()) {
+        deliver(static_cast<PostedEvent*>(e)->event);
+        return true;
+    }
+    return QDialog::event(e);
+}
+
+int DialogWindow::run_modal()
+{
+    QWidget* owner_window = owner_ ? owner_->window() : nullptr;
+    bool owner_enabled = owner_window && owner_window->isEnabled();
+    if (owner_enabled) owner_window->setEnabled(false);
+    modal_stack().push_back(this);
+
+    if (owner_window && owner_window->isVisible() && !owner_window->isMinimized()) {
+        move(owner_window->frameGeometry().center() - rect().center());
+    } else if (QScreen* screen = QApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    if (!ended_) {
+        show();
+        raise();
+        activateWindow();
+        focus_first_input(this);
+        QEventLoop loop;
+        loop_ = &loop;
+        if (!ended_) loop.exec(QEventLoop::DialogExec);
+        loop_ = nullptr;
+    }
+    hide();
+    auto& stack = modal_stack();
+    stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+    if (owner_enabled) {
+        owner_window->setEnabled(true);
+        if (owner_window->isVisible()) owner_window->activateWindow();
+    }
+    return answer_;
+}
+
+void DialogWindow::end(int answer)
+{
+    if (ended_) return;
+    ended_ = true;
+    answer_ = answer;
+    if (modal_) {
+        if (loop_) loop_->exit();
+    } else {
+        hide();
+        deleteLater();
+    }
+}
+
+FinalValues DialogWindow::final_values() const
+{
+    FinalValues values;
+    for (const FieldDecl& field : fields_) {
+        FinalValue value{field.id, field.kind, std::nullopt, {}, 0};
+        if (auto* edit = qobject_cast<QLineEdit*>(control(field.id))) {
+            value.text = edit->text().toStdString();
+            FieldText read = read_field_text(value.text);
+            if (read.kind == FieldText::Number) value.real = read.value;
+        } else if (auto* list = qobject_cast<QComboBox*>(control(field.id))) {
+            value.text = list->currentText().toStdString();
+            value.selected = list->currentIndex();
+        } else if (field.kind == FieldKind::radiobuttongroup) {
+            for (int id = field.id; id <= field.last_id; ++id)
+                if (auto* radio = qobject_cast<QRadioButton*>(control(id)))
+                    if (radio->isChecked()) value.selected = id;
+        }
+        values.push_back(std::move(value));
+    }
+    return values;
+}
+
+DialogWindow* dialog_of(Window window)
+{
+    for (QWidget* w = window; w; w = w->parentWidget())
+        if (auto* dialog = dynamic_cast<DialogWindow*>(w)) return dialog;
+    return nullptr;
+}
+
+void focus_first_input(DialogWindow* dialog)
+{
+    // Creation order is tab order: the first visible edit field or list takes the focus.
+    QWidget* first = nullptr;
+    for (QWidget* w = dialog->nextInFocusChain(); w && w != dialog; w = w->nextInFocusChain()) {
+        if (!w->isVisibleTo(dialog) || !w->isEnabled()) continue;
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
+            first = w;
+            break;
+        }
+    }
+    if (first) first->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace zarn

@@ -1,0 +1,171 @@
+#include "platform/frame_window.h"
+
+#include "platform/dialog_window.h"
+#include "platform/messages.h"
+#include "platform/services.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace zarn {
+namespace {
+
+QPointer<FrameWindow>& current_task_window()
+{
+    static QPointer<FrameWindow> window;
+    return window;
+}
+
+QString qtext(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Minimised child windows in a row along the bottom of the client area.
+void arrange_icons(QMdiArea* area)
+{
+    int x = 0;
+    for (QMdiSubWindow* child : area->subWindowList()) {
+        if (!child->isMinimized()) continue;
+        child->move(x, area->viewport()->height() - child->height());
+        x += child->width();
+    }
+}
+
+Window finish_task_window(FrameWindow* frame, const TaskWindowAttributes& attributes)
+{
+    frame->resize(640, 420);
+    frame->deliver({e_create});
+    if (attributes.minimised)
+        frame->showMinimized();
+    else
+        frame->show();
+    return frame;
+}
+
+} // namespace
+
+FrameWindow* task_window()
+{
+    return current_task_window();
+}
+
+FrameWindow::FrameWindow(Handler handler) : handler_(handler), area_(new QMdiArea(this))
+{
+    setCentralWidget(area_);
+    area_->setAccessibleName(QStringLiteral("Windows"));
+}
+
+Outcome FrameWindow::deliver(const Event& event)
+{
+    try {
+        return handler_(this, event);
+    } catch (const std::exception& error) {
+        report_program_error(error);
+    }
+    return Handled;
+}
+
+bool FrameWindow::event(QEvent* e)
+{
+    if (e->type() == posted_event_type()) {
+        if (!destroyed_) deliver(static_cast<PostedEvent*>(e)->event);
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (!destroyed_ && deliver({e_closerequest}) == Declined) destroy_window();
+}
+
+void FrameWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!destroyed_) deliver({e_size});
+}
+
+void FrameWindow::destroy_window()
+{
+    if (destroyed_) return;
+    destroyed_ = true;
+    // Innermost first, so that each dialog's caller sees it ended as cancelled.
+    std::vector<DialogWindow*> open(modal_dialogs().rbegin(), modal_dialogs().rend());
+    for (DialogWindow* dialog : open)
+        dialog->end(2);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && !dynamic_cast<DialogWindow*>(window)) window->hide();
+    deliver({e_destroy});
+    hide();
+    QCoreApplication::exit(0);
+}
+
+Window win_CreateTaskWindow(const TaskWindowAttributes& attributes, Handler handler, int menu_id,
+                            std::string_view app_name, std::string_view title)
+{
+    QCoreApplication::setApplicationName(qtext(app_name));
+    auto* frame = new FrameWindow(handler);
+    current_task_window() = frame;
+    frame->setWindowTitle(qtext(title));
+
+    if (const MenuResource* menu = find_menu(menu_id)) {
+        for (const MenuPopup& popup : menu->popups) {
+            QMenu* items = frame->menuBar()->addMenu(QString::fromUtf8(popup.title));
+            for (const MenuItem& item : popup.items) {
+                if (item.id == 0) {
+                    items->addSeparator();
+                    continue;
+                }
+                QAction* action = items->addAction(QString::fromUtf8(item.text));
+                if (item.shortcut)
+                    action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+                const int id = item.id;
+                QObject::connect(action, &QAction::triggered, frame, [frame, id] {
+                    frame->deliver({e_menu, id});
+                });
+            }
+        }
+    }
+    // Frame mode: the platform's own popup for arranging the child windows.
+    QMdiArea* area = frame->client_area();
+    if (!platform_frame_mode()) return finish_task_window(frame, attributes);
+    QMenu* window_menu = frame->menuBar()->addMenu(QStringLiteral("&Window"));
+    QObject::connect(window_menu->addAction(QStringLiteral("&Tile")), &QAction::triggered, area,
+                     &QMdiArea::tileSubWindows);
+    QObject::connect(window_menu->addAction(QStringLiteral("&Cascade")), &QAction::triggered, area,
+                     &QMdiArea::cascadeSubWindows);
+    QObject::connect(window_menu->addAction(QStringLiteral("&Arrange Icons")), &QAction::triggered,
+                     area, [area] { arrange_icons(area); });
+
+    return finish_task_window(frame, attributes);
+}
+
+Window MSG_CREATE(Window parent, std::string_view title, int max_lines)
+{
+    auto* frame = dynamic_cast<FrameWindow*>(parent);
+    if (!frame) throw std::logic_error("the message window needs the task window");
+    auto* text = new QPlainTextEdit;
+    text->setReadOnly(true);
+    text->setMaximumBlockCount(max_lines);
+    text->setAccessibleName(qtext(title));
+    QMdiSubWindow* child = frame->client_area()->addSubWindow(text);
+    child->setWindowTitle(qtext(title));
+    child->show();
+    return child;
+}
+
+void msg_Resize(Window message_window)
+{
+    auto* child = qobject_cast<QMdiSubWindow*>(message_window);
+    if (!child || !child->mdiArea() || child->isMinimized() || child->isMaximized()) return;
+    child->setGeometry(child->mdiArea()->viewport()->rect());
+}
+
+} // namespace zarn
