@@ -170,7 +170,7 @@ private:
                     require_kind(dialog, id, ControlKind::edit, "an edit field");
             for (int id : ids)
                 hooks_.shown(id, win_GetText(win_GetCtlHandle(dialog, id)));
-        } else {
+        } else if (!hooks_.extra || !hooks_.extra(verb, std::string(args), active_dialog())) {
             throw StepError{"unknown step \"" + verb + "\""};
         }
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/messages.h"
+#include "platform/platform.h"
 
 #include <functional>
 #include <string>
@@ -18,6 +19,10 @@ struct ScriptHooks {
     std::function<void(const Message& message)> message;
     // A step the driver could not play (line counted from 1); the script stops.
     std::function<void(int line, const std::string& why)> failed;
+    // Steps of the driver's users beyond the standard ones (for example a screenshot
+    // step of a developer tool): given the verb, its arguments and the active dialog
+    // (or nullptr); returns false for a verb it does not know either.
+    std::function<bool(const std::string& verb, const std::string& args, Window dialog)> extra;
 };
 
 // Starts the program as a user would (the calculator opened on its first sheet), plays

@@ -1,0 +1,40 @@
+// Widget tests run offscreen, with message boxes recorded instead of shown, so that an
+// unexpected box fails a test instead of hanging it.
+#include "gui_test_support.h"
+
+#include "platform/application.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <gtest/gtest.h>
+
+namespace zarn::testing_support {
+
+std::vector<Message>& recorded_messages()
+{
+    static std::vector<Message> messages;
+    return messages;
+}
+
+std::vector<std::string> take_messages()
+{
+    std::vector<std::string> lines;
+    for (const Message& m : recorded_messages())
+        lines.push_back(m.title + ": " + m.text);
+    recorded_messages().clear();
+    return lines;
+}
+
+} // namespace zarn::testing_support
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    testing::InitGoogleTest(&argc, argv);
+    zarn::Application app(argc, argv);
+    zarn::set_message_sink(
+        [](const zarn::Message& m) { zarn::testing_support::recorded_messages().push_back(m); });
+    return RUN_ALL_TESTS();
+}
