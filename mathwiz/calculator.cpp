@@ -4,6 +4,7 @@
 #include "platform/services.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace zarn {
 namespace {
@@ -104,6 +105,19 @@ void dlg_zarn_math_wizard_handle_answer(int answer, const FinalValues& values)
         throw std::runtime_error("Internal error 1000: unexpected dialog answer");
 }
 
+// The sheets' own rules, tried in turn after the dialog's own: each handles the events of
+// its sheet's controls (keystrokes in unit fields, list picks, Calculate buttons) and
+// declines every other event.
+using SheetRule = Outcome (*)(Window, const Event&);
+const std::vector<SheetRule>& sheet_rules()
+{
+    // clang-format off
+    static const std::vector<SheetRule> rules = {
+    };
+    // clang-format on
+    return rules;
+}
+
 // Closing the calculator ends the application: its owner is the task window.
 Outcome end_application(Window dialog)
 {
@@ -128,6 +142,8 @@ Outcome dlg_zarn_math_wizard_eh(Window dialog, const Event& event)
         tabdlg_Create(dialog, tab_control_id, win_GetFont(dialog), TabPlacement::Left, sheets, 1);
         return Handled;
     }
+    for (SheetRule rule : sheet_rules())
+        if (rule(dialog, event) == Handled) return Handled;
     return Declined;
 }
 
