@@ -59,6 +59,7 @@ FrameWindow::FrameWindow(Handler handler) : handler_(handler), area_(new QMdiAre
 {
     setCentralWidget(area_);
     area_->setAccessibleName(QStringLiteral("Windows"));
+    area_->viewport()->installEventFilter(this);
 }
 
 Outcome FrameWindow::deliver(const Event& event)
@@ -86,10 +87,13 @@ void FrameWindow::closeEvent(QCloseEvent* event)
     if (!destroyed_ && deliver({e_closerequest}) == Declined) destroy_window();
 }
 
-void FrameWindow::resizeEvent(QResizeEvent* event)
+// The client area's size is what the handler cares about: it is watched directly, so that
+// children re-fitted on e_size see its new size.
+bool FrameWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QMainWindow::resizeEvent(event);
-    if (!destroyed_) deliver({e_size});
+    if (watched == area_->viewport() && event->type() == QEvent::Resize && !destroyed_)
+        deliver({e_size});
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FrameWindow::destroy_window()

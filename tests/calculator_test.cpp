@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -234,6 +235,30 @@ TEST(Calculator, ExitEndsTheApplication)
             ASSERT_FALSE(application_ended());
             menu_action("E&xit")->trigger();
             EXPECT_TRUE(application_ended());
+        });
+    });
+}
+
+// The help opens beside the program, at its contents page, from Help > Contents (Ctrl+F1).
+TEST(Calculator, HelpOpensAtItsContentsPage)
+{
+    with_program([](DialogWindow* calculator) {
+        QTest::keyClick(calculator, Qt::Key_Escape);
+        when_running([] {
+            QAction* contents = menu_action("&Contents");
+            ASSERT_NE(contents, nullptr);
+            EXPECT_EQ(contents->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+            contents->trigger();
+            EXPECT_TRUE(take_messages().empty());
+            QTextBrowser* help = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* browser = qobject_cast<QTextBrowser*>(w)) help = browser;
+            ASSERT_NE(help, nullptr);
+            EXPECT_TRUE(help->isVisible());
+            EXPECT_TRUE(help->source().path().endsWith("share/zarn-calculator/help/index.html"));
+            EXPECT_TRUE(help->toPlainText().contains("Contents"));
+            help->close();
+            end_application();
         });
     });
 }

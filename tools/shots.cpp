@@ -1,7 +1,8 @@
 // zarn-shots: pictures of dialogs for checking layouts by eye. Plays a zarn-calc script
 // in which the extra step `snap NAME` saves the active dialog as OUTDIR/NAME.png, and
-// `snapall NAME` saves every visible top-level window. Runs offscreen unless a display
-// platform is chosen; QT_SCALE_FACTOR gives other scales, ZARN_DARK=1 a dark palette.
+// `snapall NAME` saves every visible top-level window (restoring minimised ones). Runs offscreen
+// unless a display platform is chosen; QT_SCALE_FACTOR gives other scales, ZARN_DARK=1 a dark
+// palette.
 #include "cli/script_driver.h"
 #include "platform/application.h"
 
@@ -45,10 +46,12 @@ int main(int argc, char** argv)
         if (verb == "snap" && dialog) return dialog->grab().save(name);
         if (verb != "snapall") return false;
         int n = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && !w->isMinimized())
-                w->grab().save(out + "/" + QString::fromStdString(args) + "-" +
-                               QString::number(n++) + ".png");
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible()) continue;
+            if (w->isMinimized()) w->showNormal(); // as the user restores it
+            w->grab().save(out + "/" + QString::fromStdString(args) + "-" + QString::number(n++) +
+                           ".png");
+        }
         return true;
     };
     return zarn::play_script(lines, hooks);
