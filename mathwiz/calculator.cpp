@@ -1,6 +1,8 @@
 #include "mathwiz/calculator.h"
 
 #include "mathwiz/formula_lists.h"
+#include "mathwiz/humidity.h"
+#include "mathwiz/wind_chill.h"
 #include "platform/services.h"
 
 #include <stdexcept>
@@ -113,6 +115,8 @@ const std::vector<SheetRule>& sheet_rules()
 {
     // clang-format off
     static const std::vector<SheetRule> rules = {
+        humidity_sheet_eh,
+        wind_chill_sheet_eh,
     };
     // clang-format on
     return rules;
