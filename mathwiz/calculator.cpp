@@ -1,5 +1,6 @@
 #include "mathwiz/calculator.h"
 
+#include "mathwiz/conversions.h"
 #include "mathwiz/formula_lists.h"
 #include "mathwiz/humidity.h"
 #include "mathwiz/wind_chill.h"
@@ -117,6 +118,8 @@ const std::vector<SheetRule>& sheet_rules()
     static const std::vector<SheetRule> rules = {
         humidity_sheet_eh,
         wind_chill_sheet_eh,
+        conversion_field_rule,
+        work_force_pair_rule,
     };
     // clang-format on
     return rules;

@@ -156,6 +156,54 @@ TEST(Calculator, SheetsKeepTheirTextsAndAFieldOnAHiddenSheetIsShownFirst)
     });
 }
 
+// Real keystrokes in a unit field: each one converts the rest of the sheet, and the field
+// being typed in keeps exactly what was typed (never rewritten, even when it holds more
+// decimals than the sheet shows). Text that is not yet a number, or none, changes nothing.
+TEST(Calculator, KeystrokesConvertTheSheetAndNeverEchoIntoTheTypedField)
+{
+    with_program([](DialogWindow* calculator) {
+        auto* celsius = qobject_cast<QLineEdit*>(calculator->control(10464));
+        ASSERT_NE(celsius, nullptr);
+        celsius->setFocus();
+        auto others = [calculator] {
+            return win_GetText(calculator->control(10462)) + " " +
+                   win_GetText(calculator->control(10466)) + " " +
+                   win_GetText(calculator->control(10468));
+        };
+        struct Keystroke {
+            QString key;
+            const char* field;  // the Celsius field after the keystroke
+            const char* others; // Fahrenheit, Kelvin, Rankin
+        };
+        const Keystroke keystrokes[] = {
+            {"-", "-", "  "},
+            {"\b", "", "  "},
+            {"1", "1", "33.8 274.15 493.47"},
+            {"0", "10", "50 283.15 509.67"},
+            {"0", "100", "212 373.15 671.67"},
+            {".", "100.", "212 373.15 671.67"},
+            {"0", "100.0", "212 373.15 671.67"},
+            {"0", "100.00", "212 373.15 671.67"},
+            {"001", "100.00001", "212 373.15 671.67"},
+            {"x", "100.00001x", "212 373.15 671.67"},
+            {"\b\b\b\b\b\b\b\b\b", "1", "33.8 274.15 493.47"},
+            {"\b", "", "33.8 274.15 493.47"},
+        };
+        for (const Keystroke& k : keystrokes) {
+            for (QChar c : k.key) {
+                if (c == u'\b')
+                    QTest::keyClick(celsius, Qt::Key_Backspace);
+                else
+                    QTest::keyClicks(celsius, QString(c));
+            }
+            EXPECT_EQ(celsius->text().toStdString(), k.field);
+            EXPECT_EQ(celsius->cursorPosition(), celsius->text().size()) << k.field;
+            EXPECT_EQ(others(), k.others) << "after \"" << k.field << "\"";
+        }
+        EXPECT_TRUE(take_messages().empty());
+    });
+}
+
 struct CloseCase {
     const char* how;
     std::function<void(DialogWindow*)> act;
