@@ -1,4 +1,5 @@
 // zarn-calc: the calculator's dialogs, driven from the command line, with no display.
+#include "cli/convert.h"
 #include "cli/script_driver.h"
 #include "platform/application.h"
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +22,13 @@ constexpr const char* usage = R"(Usage: zarn-calc COMMAND [ARGUMENTS]
 Commands:
   run [FILE]     Play a script of user steps against the calculator's dialogs, with no
                  display. FILE "-" or no FILE reads the script from standard input.
+  convert SHEET VALUE UNIT
+                 Type VALUE into the field of UNIT on the conversion sheet SHEET and print
+                 "UNIT<TAB>TEXT" for every unit of the sheet (of the unit's group on
+                 Work/Force), in the order the sheet writes them, as the window shows them.
+                 SHEET and UNIT are matched ignoring case; the labels the Volume sheet
+                 shows twice are named "Wet Pints", "Dry Pints", "Wet Quarts", "Dry Quarts".
+  convert --list List the conversion sheets and their units, one "SHEET<TAB>UNIT" a line.
   --help         Show this help and exit.
   --version      Show the version and exit.
 
@@ -35,14 +44,27 @@ Script steps, one per line (blank lines and lines starting with # are skipped):
 Message boxes print as "TITLE: TEXT" and count as answered with OK. Exit status: 0 when
 the script has run, 2 for a step that cannot be played (reported on standard error).
 
-Example:
+convert exits with 0, with 2 for an unknown sheet or unit or a VALUE that is not a number,
+and with 1 when the conversion ends in a program error (NAN, INF, or a value too large);
+the reason goes to standard error.
+
+Examples:
   printf 'tab Pressure\ntype 10431 1\nshow 10431\nclick 1\n' | zarn-calc run
+  zarn-calc convert temperature 100 celsius
 )";
 
 // The driver prints what it must itself; the toolkit's own diagnostics stay silent.
 void quiet_toolkit(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg) std::fprintf(stderr, "zarn-calc: %s\n", qPrintable(message));
+}
+
+// The calculator's dialogs with no display, the toolkit's own diagnostics silenced.
+std::unique_ptr<zarn::Application> headless_application(int& argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    qInstallMessageHandler(quiet_toolkit);
+    return std::make_unique<zarn::Application>(argc, argv);
 }
 
 int run_command(int argc, char** argv)
@@ -65,10 +87,28 @@ int run_command(int argc, char** argv)
     for (std::string line; std::getline(source, line);)
         lines.push_back(line);
 
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
-    qInstallMessageHandler(quiet_toolkit);
-    zarn::Application app(argc, argv);
+    auto app = headless_application(argc, argv);
     return zarn::play_script(lines, zarn::printing_hooks());
+}
+
+int convert_command(int argc, char** argv)
+{
+    if (argc == 3 && std::string_view(argv[2]) == "--list") {
+        zarn::list_conversion_units(std::cout);
+        return 0;
+    }
+    if (argc != 5) {
+        std::cerr << "zarn-calc: convert takes SHEET VALUE UNIT, or --list\n";
+        return 2;
+    }
+    std::string error;
+    auto request = zarn::conversion_request(argv[2], argv[3], argv[4], error);
+    if (!request) {
+        std::cerr << "zarn-calc: " << error << '\n';
+        return 2;
+    }
+    auto app = headless_application(argc, argv);
+    return zarn::play_conversion(*request);
 }
 
 } // namespace
@@ -85,6 +125,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (command == "run") return run_command(argc, argv);
+    if (command == "convert") return convert_command(argc, argv);
     std::cerr << (command.empty() ? std::string("zarn-calc: no command given")
                                   : "zarn-calc: unknown command \"" + std::string(command) + "\"")
               << "\n\n"
