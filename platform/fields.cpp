@@ -40,6 +40,9 @@ void write_edit(QLineEdit& edit, const QString& text)
 {
     QSignalBlocker quiet(&edit);
     edit.setText(text);
+    // A value too long for its field shows its first digits, not its last: the magnitude
+    // must never be hidden. The field being typed in keeps its cursor where it is.
+    if (!edit.hasFocus()) edit.setCursorPosition(0);
 }
 
 DialogWindow* open_dialog(Window parent, int template_id, std::string_view title, FieldList fields,

@@ -200,6 +200,9 @@ TEST(Calculator, KeystrokesConvertTheSheetAndNeverEchoIntoTheTypedField)
             EXPECT_EQ(celsius->cursorPosition(), celsius->text().size()) << k.field;
             EXPECT_EQ(others(), k.others) << "after \"" << k.field << "\"";
         }
+        // A written field shows its first digits, whatever its width.
+        auto* fahrenheit = qobject_cast<QLineEdit*>(calculator->control(10462));
+        EXPECT_EQ(fahrenheit->cursorPosition(), 0);
         EXPECT_TRUE(take_messages().empty());
     });
 }
