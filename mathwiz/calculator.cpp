@@ -120,6 +120,7 @@ const std::vector<SheetRule>& sheet_rules()
         wind_chill_sheet_eh,
         conversion_field_rule,
         work_force_pair_rule,
+        formula_list_rule,
     };
     // clang-format on
     return rules;

@@ -1,5 +1,9 @@
-// The items of the calculator's formula lists, by index.
+// The calculator's formula lists: their items, by index, and what a pick in each opens.
 #pragma once
+
+#include "platform/platform.h"
+
+#include <string_view>
 
 namespace zarn {
 
@@ -48,5 +52,21 @@ inline constexpr const char* valve_formula_items[] = {
     "Flow Coefficient - Water",
     "Flow Coefficient - Steam",
 };
+
+// Open the dialog of the picked item (the list's selected item text, matched exactly), or
+// nothing for a text they do not know, such as "Select a formula...". Each returns when
+// the dialog has closed.
+void launch_the_flowmaster(Window calculator, std::string_view item);
+void launch_the_power_pig(Window calculator, std::string_view item);
+void launch_the_heater(Window calculator, std::string_view item);
+void launch_big_valve(Window calculator, std::string_view item);
+
+// The Power sheet's two-step choice, by the selected indices of Step 1 and Step 2: warns
+// of a pair that has no direct-current formula, does nothing while no current is chosen,
+// and otherwise opens the power-formula dialog for the pair.
+void check_valid_choice(Window calculator, int unit_index, int current_index);
+
+// The calculator's rule for picks in its formula lists; declines every other event.
+Outcome formula_list_rule(Window calculator, const Event& event);
 
 } // namespace zarn

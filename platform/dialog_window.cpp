@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -44,6 +45,37 @@ QString spoken(const char* text)
     }
     return out;
 }
+
+// A fraction bar drawn as text: a run of underscores, then its ending. The underscores are
+// stretched (or narrowed) so that the bar spans its rectangle, less the ending, which keeps
+// its own shape: fonts differ in how wide an underscore is, and the bar must still reach
+// across the formula above it.
+class FractionBar final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const QString all = text();
+        const qsizetype run = all.lastIndexOf(u'_') + 1;
+        const QString bar = all.left(run);
+        const QString ending = all.mid(run);
+        QFontMetricsF metrics(font());
+        const double available = width() - metrics.horizontalAdvance(ending);
+        const double natural = metrics.horizontalAdvance(bar);
+        const double baseline = (height() - metrics.height()) / 2 + metrics.ascent();
+        QPainter painter(this);
+        if (natural > 0 && available > 0) {
+            painter.save();
+            painter.translate(0, baseline);
+            painter.scale(available / natural, 1);
+            painter.drawText(QPointF(0, 0), bar);
+            painter.restore();
+        }
+        painter.drawText(QPointF(available, baseline), ending);
+    }
+};
 
 } // namespace
 
@@ -155,6 +187,12 @@ void DialogWindow::add_controls(QWidget* page, std::span<const ControlTemplate> 
                                                                : Qt::AlignRight;
             label->setAlignment(across | Qt::AlignVCenter);
             widget = label;
+            break;
+        }
+        case Ctl::Bar: {
+            auto* bar = new FractionBar(qtext(c.text), page);
+            bar->setTextFormat(Qt::PlainText);
+            widget = bar;
             break;
         }
         case Ctl::Group: {

@@ -15,6 +15,8 @@ enum class Ctl {
     Text,       // static text, left aligned
     TextCentre, // static text, centred
     TextRight,  // static text, right aligned
+    Bar,        // a fraction bar: a run of underscores and its ending (" =", " x 100 ="),
+                // the underscores drawn across the whole rectangle whatever the font
     Group,      // group box (a titled frame drawn behind the controls it holds)
     DropList,   // drop-down list, no typing
     Radio,      // radio button

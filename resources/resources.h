@@ -3,6 +3,8 @@
 
 #include "platform/templates.h"
 
+#include <span>
+
 namespace zarn {
 
 extern const DialogTemplate about_template;      // 10485
@@ -24,5 +26,29 @@ extern const DialogTemplate light_sheet;       // 10471
 extern const DialogTemplate valves_sheet;      // 10091
 extern const DialogTemplate humidity_sheet;    // 10018
 extern const DialogTemplate wind_chill_sheet;  // 10008
+
+// Electrical power formulas.
+extern const DialogTemplate amperes_template;      // 10257
+extern const DialogTemplate shaft_stress_template; // 10259
+
+// The power-formula dialog's controls for one pair of the Power sheet's choices, built at
+// run time: the formula (numerator, bar, denominator, result, Calculate), then the legend
+// lines and the "Notes" box around them.
+struct AmperesLayout {
+    const char* unit;    // the Step 1 item: the unit to solve for
+    const char* current; // the Step 2 item: the kind of current
+    std::span<const ControlTemplate> formula;
+    std::span<const ControlTemplate> notes;
+};
+extern const std::span<const AmperesLayout> amperes_layouts;
+
+// Motor and circuit formulas.
+extern const DialogTemplate ohms_template;         // 10219
+extern const DialogTemplate torque_template;       // 10209
+extern const DialogTemplate pump_hp_template;      // 10194
+extern const DialogTemplate synchronous_template;  // 10184
+extern const DialogTemplate percent_slip_template; // 10174
+extern const DialogTemplate voltage_drop_template; // 10159
+extern const DialogTemplate wire_sizes_template;   // 10143
 
 } // namespace zarn

@@ -4,12 +4,18 @@ namespace zarn {
 namespace {
 
 // Every template the program opens by its resource id.
+// clang-format off
 const DialogTemplate* const all_templates[] = {
     &about_template, &calculator_template, &temperature_sheet, &pressure_sheet, &flow_sheet,
     &length_sheet,   &weight_sheet,        &volume_sheet,      &area_sheet,     &work_force_sheet,
     &power_sheet,    &heat_sheet,          &speed_sheet,       &light_sheet,    &valves_sheet,
     &humidity_sheet, &wind_chill_sheet,
+    // electrical power, motor and circuit formulas
+    &amperes_template, &shaft_stress_template,
+    &ohms_template, &torque_template, &pump_hp_template, &synchronous_template,
+    &percent_slip_template, &voltage_drop_template, &wire_sizes_template,
 };
+// clang-format on
 
 } // namespace
 
