@@ -1,5 +1,6 @@
 // zarn-calc: the calculator's dialogs, driven from the command line, with no display.
 #include "cli/convert.h"
+#include "cli/formula_command.h"
 #include "cli/script_driver.h"
 #include "platform/application.h"
 
@@ -29,6 +30,14 @@ Commands:
                  SHEET and UNIT are matched ignoring case; the labels the Volume sheet
                  shows twice are named "Wet Pints", "Dry Pints", "Wet Quarts", "Dry Quarts".
   convert --list List the conversion sheets and their units, one "SHEET<TAB>UNIT" a line.
+  formula NAME [KEY=VALUE ...]
+                 Open the formula NAME as a user would, type each VALUE into the field
+                 KEY, press its Calculate button and print every field of the dialog as
+                 KEY<TAB>TEXT, in reading order. NAME is the formula's list item, in any
+                 case ("ohms law"); the Power sheet's two-step formulas are named
+                 "STEP 1 ITEM / STEP 2 ITEM" ("Kilowatts / AC - Three-Phase"). KEY is a
+                 field's short name or its control id.
+  formula --list List every formula with its keys and what each means.
   --help         Show this help and exit.
   --version      Show the version and exit.
 
@@ -48,9 +57,13 @@ convert exits with 0, with 2 for an unknown sheet or unit or a VALUE that is not
 and with 1 when the conversion ends in a program error (NAN, INF, or a value too large);
 the reason goes to standard error.
 
+formula prints a message box as "TITLE: TEXT" on standard error instead of the fields, and
+its exit status is then 1; an unknown NAME or KEY is reported with exit status 2.
+
 Examples:
   printf 'tab Pressure\ntype 10431 1\nshow 10431\nclick 1\n' | zarn-calc run
   zarn-calc convert temperature 100 celsius
+  zarn-calc formula "ohms law" volts=120 amperes=12
 )";
 
 // The driver prints what it must itself; the toolkit's own diagnostics stay silent.
@@ -111,6 +124,16 @@ int convert_command(int argc, char** argv)
     return zarn::play_conversion(*request);
 }
 
+int formula_command(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 2, argv + argc);
+    return zarn::formula_command(
+        args, [&](const std::vector<std::string>& lines, const zarn::ScriptHooks& hooks) {
+            auto app = headless_application(argc, argv);
+            return zarn::play_script(lines, hooks);
+        });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -126,6 +149,7 @@ int main(int argc, char** argv)
     }
     if (command == "run") return run_command(argc, argv);
     if (command == "convert") return convert_command(argc, argv);
+    if (command == "formula") return formula_command(argc, argv);
     std::cerr << (command.empty() ? std::string("zarn-calc: no command given")
                                   : "zarn-calc: unknown command \"" + std::string(command) + "\"")
               << "\n\n"

@@ -1,0 +1,156 @@
+#include "cli/formula_catalog.h"
+
+namespace zarn {
+namespace {
+
+// The Power sheet's lists.
+constexpr int unit_list = 10273;    // Step 1: the unit to solve for
+constexpr int current_list = 10275; // Step 2: the kind of current
+constexpr int other_power_list = 10277;
+
+// Fields that recur in the power formulas, at the ids of their layout.
+CatalogField hp(int id)
+{
+    return {"hp", id, "horsepower"};
+}
+CatalogField kw(int id)
+{
+    return {"kw", id, "kilowatts (kW)"};
+}
+CatalogField kva(int id)
+{
+    return {"kva", id, "kilovolt-amperes (kVA)"};
+}
+CatalogField amperes(int id)
+{
+    return {"amperes", id, "current I, amperes"};
+}
+CatalogField volts(int id)
+{
+    return {"volts", id, "voltage E, volts"};
+}
+CatalogField eff(int id)
+{
+    return {"eff", id, "motor efficiency as a fraction (0.7 up to 25 hp, 0.8 above)"};
+}
+CatalogField pf(int id)
+{
+    return {"pf", id, "power factor"};
+}
+
+// A formula whose Calculate reads every field but the last, into which it writes.
+CatalogFormula one_result(const char* sheet, std::vector<CatalogPick> picks,
+                          std::vector<CatalogField> fields, int calculate_id)
+{
+    std::vector<const char*> inputs;
+    for (size_t i = 0; i + 1 < fields.size(); ++i)
+        inputs.push_back(fields[i].key);
+    return {sheet, std::move(picks), std::move(fields), {{calculate_id, std::move(inputs)}}};
+}
+
+// One of the Power sheet's two-step formulas.
+CatalogFormula power(const char* unit, const char* current, std::vector<CatalogField> fields,
+                     int calculate_id)
+{
+    return one_result("Power", {{unit_list, unit}, {current_list, current}}, std::move(fields),
+                      calculate_id);
+}
+
+// One of the Power sheet's other formulas.
+CatalogFormula other_power(const char* item, std::vector<CatalogField> fields, int calculate_id)
+{
+    return one_result("Power", {{other_power_list, item}}, std::move(fields), calculate_id);
+}
+
+std::vector<CatalogFormula> build_catalog()
+{
+    constexpr const char* hp_known = "Amperes - horsepower known";
+    constexpr const char* kw_known = "Amperes - kilowatts known";
+    constexpr const char* kva_known = "Amperes - kVA known";
+    constexpr const char* dc = "Direct Current";
+    constexpr const char* single = "AC - Single-Phase";
+    constexpr const char* three = "AC - Three-Phase";
+    // clang-format off
+    return {
+        power(hp_known,             dc,     {hp(9999), volts(9996), eff(9994), amperes(9991)},              9990),
+        power(hp_known,             single, {hp(9999), volts(9996), eff(9994), pf(9991), amperes(9983)},    9981),
+        power(hp_known,             three,  {hp(9999), volts(9996), eff(9994), pf(9991), amperes(9983)},    9980),
+        power(kw_known,             dc,     {kw(9999), volts(9996), amperes(9994)},                         9979),
+        power(kw_known,             single, {kw(9999), volts(9996), pf(9994), amperes(9991)},               9977),
+        power(kw_known,             three,  {kw(9999), volts(9996), pf(9994), amperes(9991)},               9976),
+        power(kva_known,            single, {kva(9999), volts(9996), amperes(9994)},                        9975),
+        power(kva_known,            three,  {kva(9999), volts(9996), amperes(9994)},                        9974),
+        power("Kilowatts",          dc,     {amperes(9999), volts(9996), kw(9994)},                         9973),
+        power("Kilowatts",          single, {amperes(9999), volts(9996), pf(9994), kw(9991)},               9972),
+        power("Kilowatts",          three,  {amperes(9999), volts(9996), pf(9994), kw(9991)},               9971),
+        power("kVA",                single, {amperes(9999), volts(9996), kva(9991)},                        9970),
+        power("kVA",                three,  {amperes(9999), volts(9996), kva(9991)},                        9969),
+        power("Horsepower(output)", dc,     {amperes(9999), volts(9996), eff(9994), hp(9991)},              9968),
+        power("Horsepower(output)", single, {amperes(9999), volts(9996), eff(9994), pf(9991), hp(9983)},    9967),
+        power("Horsepower(output)", three,  {amperes(9999), volts(9996), eff(9994), pf(9991), hp(9983)},    9966),
+
+        // Ohm's law solves for whichever of its fields is left empty.
+        {"Power", {{other_power_list, "Ohms Law"}}, {
+            {"ohms",    10226, "resistance R, ohms"},
+            {"volts",   10223, "voltage E, volts"},
+            {"amperes", 10221, "current I, amperes"},
+        }, {{10228, {"ohms", "volts", "amperes"}}}, "give two of the three; the empty one is solved for"},
+        other_power("Motor Torque", {
+            {"hp",     10210, "horsepower"},
+            {"rpm",    10212, "revolutions per minute"},
+            {"torque", 10216, "torque, lb-ft"},
+        }, 10218),
+        other_power("Motor Shaft Stress", {
+            {"hp",     10260, "horsepower"},
+            {"rpm",    10263, "revolutions per minute"},
+            {"dia3",   10264, "shaft diameter cubed, cubic inches"},
+            {"stress", 10266, "shaft stress, lb per square inch"},
+        }, 10001),
+        other_power("Horsepower for pumps", {
+            {"gpm",  10195, "flow, gallons per minute"},
+            {"head", 10197, "head, feet"},
+            {"sg",   10199, "specific gravity (water 1.00, ethylene glycol 1.125)"},
+            {"eff",  10205, "mechanical efficiency of the pump as a fraction"},
+            {"hp",   10202, "horsepower"},
+        }, 10001),
+        other_power("Synchronous rpm", {
+            {"hz",    10185, "frequency, hertz"},
+            {"poles", 10188, "number of motor poles"},
+            {"rpm",   10190, "synchronous revolutions per minute"},
+        }, 10001),
+        other_power("Percent Slip", {
+            {"sync",      10175, "synchronous rpm (copied into sync2 as it is typed)"},
+            {"full_load", 10178, "full load rpm"},
+            {"sync2",     10180, "synchronous rpm below the bar (copied into sync as it is typed)"},
+            {"slip",      10182, "slip, percent"},
+        }, 10001),
+        other_power("Voltage drop", {
+            {"amperes", 10160, "current, amperes"},
+            {"length",  10163, "circuit length, feet"},
+            {"factor",  10165, "2 for single-phase (preset), 1.73 for three-phase"},
+            {"ohms",    10167, "conductor resistance, ohms per 1000 ft"},
+            {"drop",    10171, "voltage drop, volts"},
+        }, 10001),
+    };
+    // clang-format on
+}
+
+} // namespace
+
+const std::vector<CatalogFormula>& formula_catalog()
+{
+    static const std::vector<CatalogFormula> catalog = build_catalog();
+    return catalog;
+}
+
+std::string formula_name(const CatalogFormula& formula)
+{
+    std::string name;
+    for (const CatalogPick& pick : formula.picks) {
+        if (!name.empty()) name += " / ";
+        name += pick.item;
+    }
+    return name;
+}
+
+} // namespace zarn
