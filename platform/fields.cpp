@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -179,6 +180,7 @@ std::string win_GetText(Window window)
     if (auto* label = qobject_cast<QLabel*>(window)) return label->text().toStdString();
     if (auto* button = qobject_cast<QAbstractButton*>(window)) return button->text().toStdString();
     if (auto* list = qobject_cast<QComboBox*>(window)) return list->currentText().toStdString();
+    if (auto* group = qobject_cast<QGroupBox*>(window)) return group->title().toStdString();
     return window ? window->windowTitle().toStdString() : std::string();
 }
 
@@ -187,11 +189,13 @@ void win_SetText(Window window, std::string_view text)
     if (!window) return;
     QSignalBlocker quiet(window);
     if (auto* edit = qobject_cast<QLineEdit*>(window))
-        edit->setText(qtext(text));
+        write_edit(*edit, qtext(text));
     else if (auto* label = qobject_cast<QLabel*>(window))
         label->setText(qtext(text));
     else if (auto* button = qobject_cast<QAbstractButton*>(window))
         button->setText(qtext(text));
+    else if (auto* group = qobject_cast<QGroupBox*>(window))
+        group->setTitle(qtext(text));
     else
         window->setWindowTitle(qtext(text));
 }

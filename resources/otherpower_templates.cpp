@@ -9,16 +9,16 @@ namespace {
 
 // clang-format off
 constexpr ControlTemplate ohms_controls[] = {
-    {Ctl::Group,     10220, "Ohms Law",            {6, 4, 194, 72}},
-    {Ctl::Edit,      10221, "",                    {14, 23, 48, 35},   "Ampere(I)"},
-    {Ctl::Text,      10222, "Ampere(I) =",         {51, 25, 95, 37}},
-    {Ctl::Edit,      10223, "",                    {100, 12, 132, 24}, "Volts (E)"},
-    {Ctl::Text,      10224, "Volts (E)",           {135, 14, 168, 26}},
-    {Ctl::Bar,       10225, "___________________", {98, 20, 170, 30}},
-    {Ctl::Edit,      10226, "",                    {100, 34, 132, 46}, "Ohms (R)"},
-    {Ctl::Text,      10227, "Ohms (R)",            {135, 36, 170, 48}},
-    {Ctl::Button,    10228, "Calculate",           {110, 52, 160, 66}},
-    {Ctl::DefButton, 1,     "Close",               {144, 80, 194, 94}},
+    {Ctl::Group,     10220, "Ohms Law",            {6, 4, 214, 72}},
+    {Ctl::Edit,      10221, "",                    {14, 23, 64, 35},   "Ampere(I)"},
+    {Ctl::Text,      10222, "Ampere(I) =",         {67, 25, 110, 37}},
+    {Ctl::Edit,      10223, "",                    {118, 12, 168, 24}, "Volts (E)"},
+    {Ctl::Text,      10224, "Volts (E)",           {171, 14, 204, 26}},
+    {Ctl::Bar,       10225, "___________________", {114, 20, 206, 30}},
+    {Ctl::Edit,      10226, "",                    {118, 34, 168, 46}, "Ohms (R)"},
+    {Ctl::Text,      10227, "Ohms (R)",            {171, 36, 206, 48}},
+    {Ctl::Button,    10228, "Calculate",           {136, 52, 186, 66}},
+    {Ctl::DefButton, 1,     "Close",               {164, 80, 214, 94}},
 };
 
 constexpr ControlTemplate torque_controls[] = {
@@ -27,8 +27,8 @@ constexpr ControlTemplate torque_controls[] = {
     {Ctl::Bar,       10213, "___________________ =",        {6, 14, 88, 24}},
     {Ctl::Edit,      10212, "",                             {20, 28, 50, 40},   "rpm"},
     {Ctl::Text,      10191, "rpm",                          {53, 30, 70, 42}},
-    {Ctl::Edit,      10216, "",                             {92, 16, 126, 28},  "Torque (lb-ft)"},
-    {Ctl::Text,      10217, "Torque (lb-ft)",               {130, 18, 178, 30}},
+    {Ctl::Edit,      10216, "",                             {92, 16, 142, 28},  "Torque (lb-ft)"},
+    {Ctl::Text,      10217, "Torque (lb-ft)",               {146, 18, 194, 30}},
     {Ctl::Button,    10218, "Calculate",                    {26, 48, 76, 62}},
     {Ctl::Text,      10214, "hp = horsepower",              {10, 78, 190, 88}},
     {Ctl::Text,      10215, "rpm = revolutions per minute", {10, 88, 190, 98}},
@@ -47,12 +47,12 @@ constexpr ControlTemplate pump_hp_controls[] = {
     {Ctl::Text,      10204, "3960 x ",                                              {46, 30, 70, 42}},
     {Ctl::Edit,      10205, "",                                                     {71, 28, 95, 40},   "mechanical efficiency of pump"},
     {Ctl::Text,      10206, "mechanical efficiency of pump",                        {97, 30, 200, 42}},
-    {Ctl::Edit,      10202, "",                                                     {218, 16, 252, 28}, "hp"},
-    {Ctl::Text,      10203, "hp",                                                   {256, 18, 270, 30}},
+    {Ctl::Edit,      10202, "",                                                     {218, 16, 268, 28}, "hp"},
+    {Ctl::Text,      10203, "hp",                                                   {272, 18, 286, 30}},
     {Ctl::Button,    10001, "Calculate",                                            {84, 48, 134, 62}},
-    {Ctl::Text,      10208, "* - Water = 1.00, Ethylene glycol = 1.125",            {10, 78, 264, 88}},
-    {Ctl::Group,     10207, "Notes",                                                {4, 68, 270, 93}},
-    {Ctl::DefButton, 1,     "&Close",                                               {220, 100, 270, 114}},
+    {Ctl::Text,      10208, "* - Water = 1.00, Ethylene glycol = 1.125",            {10, 78, 280, 88}},
+    {Ctl::Group,     10207, "Notes",                                                {4, 68, 286, 93}},
+    {Ctl::DefButton, 1,     "&Close",                                               {236, 100, 286, 114}},
 };
 
 constexpr ControlTemplate synchronous_controls[] = {
@@ -61,8 +61,8 @@ constexpr ControlTemplate synchronous_controls[] = {
     {Ctl::Bar,       10187, "_____________________ =",                  {6, 14, 90, 24}},
     {Ctl::Edit,      10188, "",                                         {20, 28, 50, 40},   "Poles"},
     {Ctl::Text,      10189, "Poles",                                    {53, 30, 74, 42}},
-    {Ctl::Edit,      10190, "",                                         {94, 16, 128, 28},  "rpm"},
-    {Ctl::Text,      10191, "rpm",                                      {132, 18, 150, 30}},
+    {Ctl::Edit,      10190, "",                                         {94, 16, 144, 28},  "rpm"},
+    {Ctl::Text,      10191, "rpm",                                      {148, 18, 166, 30}},
     {Ctl::Button,    10001, "Calculate",                                {26, 48, 76, 62}},
     {Ctl::Text,      10192, "Poles = # of motor poles",                 {10, 78, 190, 88}},
     {Ctl::Text,      10193, "rpm = Synchronous revolutions per minute", {10, 88, 190, 98}},
@@ -78,10 +78,10 @@ constexpr ControlTemplate percent_slip_controls[] = {
     {Ctl::Bar,       10181, "______________________________________________ x 100 =", {4, 14, 196, 24}},
     {Ctl::Edit,      10180, "",                                                        {44, 28, 68, 40},   "Synchronous rpm (below)"},
     {Ctl::Text,      10179, "Synchronous rpm",                                         {70, 30, 130, 42}},
-    {Ctl::Edit,      10182, "",                                                        {200, 16, 232, 28}, "% Slip"},
-    {Ctl::Text,      10183, "% Slip",                                                  {236, 18, 262, 30}},
+    {Ctl::Edit,      10182, "",                                                        {200, 16, 250, 28}, "% Slip"},
+    {Ctl::Text,      10183, "% Slip",                                                  {254, 18, 278, 30}},
     {Ctl::Button,    10001, "Calculate",                                               {62, 48, 112, 62}},
-    {Ctl::DefButton, 1,     "&Close",                                                  {210, 68, 260, 82}},
+    {Ctl::DefButton, 1,     "&Close",                                                  {228, 68, 278, 82}},
 };
 
 constexpr ControlTemplate voltage_drop_controls[] = {
@@ -95,12 +95,12 @@ constexpr ControlTemplate voltage_drop_controls[] = {
     {Ctl::Text,      10166, "Ohms/1000 ft",                                                   {211, 8, 258, 20}},
     {Ctl::Bar,       10168, "_____________________________________________________________=", {4, 14, 262, 24}},
     {Ctl::Text,      10169, "1000",                                                           {122, 30, 142, 42}},
-    {Ctl::Edit,      10171, "",                                                               {266, 16, 300, 28}, "Voltage drop"},
-    {Ctl::Text,      10170, "Voltage drop",                                                   {304, 18, 350, 30}},
+    {Ctl::Edit,      10171, "",                                                               {266, 16, 316, 28}, "Voltage drop"},
+    {Ctl::Text,      10170, "Voltage drop",                                                   {320, 18, 366, 30}},
     {Ctl::Text,      10172, "* Change to 1.73 for three-phase",                               {6, 50, 120, 60}},
     {Ctl::Button,    10001, "Calculate",                                                      {148, 48, 198, 62}},
-    {Ctl::Button,    10173, "Wire Sizes",                                                     {244, 70, 294, 84}},
-    {Ctl::DefButton, 1,     "&Close",                                                         {300, 70, 350, 84}},
+    {Ctl::Button,    10173, "Wire Sizes",                                                     {260, 70, 310, 84}},
+    {Ctl::DefButton, 1,     "&Close",                                                         {316, 70, 366, 84}},
 };
 
 // The resistance of stranded copper wire at 77 degF. The divider is a column of bars that
@@ -127,14 +127,14 @@ constexpr ControlTemplate wire_sizes_controls[] = {
 
 } // namespace
 
-const DialogTemplate ohms_template = {10219, "ohms", 200, 100, ohms_controls};
+const DialogTemplate ohms_template = {10219, "ohms", 220, 100, ohms_controls};
 const DialogTemplate torque_template = {10209, "Motor Application formulas", 200, 130,
                                         torque_controls};
-const DialogTemplate pump_hp_template = {10194, "Pump Horsepower", 276, 120, pump_hp_controls};
+const DialogTemplate pump_hp_template = {10194, "Pump Horsepower", 292, 120, pump_hp_controls};
 const DialogTemplate synchronous_template = {10184, "synchronous", 200, 130, synchronous_controls};
-const DialogTemplate percent_slip_template = {10174, "Percent slip", 268, 88,
+const DialogTemplate percent_slip_template = {10174, "Percent slip", 284, 88,
                                               percent_slip_controls};
-const DialogTemplate voltage_drop_template = {10159, "Single-phase voltage drop", 356, 90,
+const DialogTemplate voltage_drop_template = {10159, "Single-phase voltage drop", 372, 90,
                                               voltage_drop_controls};
 const DialogTemplate wire_sizes_template = {10143, "Wire sizes", 206, 110, wire_sizes_controls};
 

@@ -87,8 +87,8 @@ constexpr ControlTemplate dc_amperes_from_hp[] = {
     {Ctl::Text,   9995, "E x",                           {72, 30, 86, 42}},
     {Ctl::Edit,   9994, "",                              {90, 28, 110, 40},  eff_name},
     {Ctl::Text,   9993, "eff",                           {114, 30, 136, 42}},
-    {Ctl::Text,   9992, "Amperes",                       {180, 18, 220, 30}},
-    {Ctl::Edit,   9991, "",                              {145, 16, 175, 28}, "Amperes"},
+    {Ctl::Text,   9992, "Amperes",                       {201, 18, 235, 30}},
+    {Ctl::Edit,   9991, "",                              {145, 16, 197, 28}, "Amperes"},
     {Ctl::Button, 9990, "Calculate",                     {100, 46, 140, 58}},
 };
 // 2: amperes from horsepower, single-phase
@@ -102,8 +102,8 @@ constexpr ControlTemplate single_phase_amperes_from_hp[] = {
     {Ctl::Text,   0,    "eff. x ",                                   {77, 30, 97, 42}},
     {Ctl::Edit,   9991, "",                                          {97, 28, 123, 40},  pf_name},
     {Ctl::Text,   0,    "pf",                                        {125, 30, 135, 42}},
-    {Ctl::Edit,   9983, "",                                          {146, 16, 176, 28}, "Amperes"},
-    {Ctl::Text,   0,    "Amperes",                                   {180, 18, 214, 30}},
+    {Ctl::Edit,   9983, "",                                          {146, 16, 196, 28}, "Amperes"},
+    {Ctl::Text,   0,    "Amperes",                                   {200, 18, 234, 30}},
     {Ctl::Button, 9981, "Calculate",                                 {62, 47, 102, 57}},
 };
 // 3: amperes from horsepower, three-phase
@@ -118,8 +118,8 @@ constexpr ControlTemplate three_phase_amperes_from_hp[] = {
     {Ctl::Text,   0,    "eff. x ",                                   {92, 30, 112, 42}},
     {Ctl::Edit,   9991, "",                                          {112, 28, 136, 40}, pf_name},
     {Ctl::Text,   0,    "pf",                                        {138, 30, 148, 42}},
-    {Ctl::Edit,   9983, "",                                          {158, 16, 188, 28}, "Amperes"},
-    {Ctl::Text,   0,    "Amperes",                                   {192, 18, 226, 30}},
+    {Ctl::Edit,   9983, "",                                          {157, 16, 207, 28}, "Amperes"},
+    {Ctl::Text,   0,    "Amperes",                                   {210, 18, 240, 30}},
     {Ctl::Button, 9980, "Calculate",                                 {62, 47, 102, 57}},
 };
 // 4: amperes from kilowatts, direct current
@@ -129,8 +129,8 @@ constexpr ControlTemplate dc_amperes_from_kw[] = {
     {Ctl::Bar,    0,    "_________________________ =", {8, 14, 98, 24}},
     {Ctl::Edit,   9996, "",                            {30, 28, 60, 40},   volts_name},
     {Ctl::Text,   0,    "E",                           {63, 30, 73, 42}},
-    {Ctl::Edit,   9994, "",                            {102, 16, 132, 28}, "Amperes"},
-    {Ctl::Text,   0,    "Amperes",                     {136, 18, 170, 30}},
+    {Ctl::Edit,   9994, "",                            {102, 16, 152, 28}, "Amperes"},
+    {Ctl::Text,   0,    "Amperes",                     {156, 18, 190, 30}},
     {Ctl::Button, 9979, "Calculate",                   {62, 47, 102, 57}},
 };
 // 5: amperes from kilowatts, single-phase
@@ -142,8 +142,8 @@ constexpr ControlTemplate single_phase_amperes_from_kw[] = {
     {Ctl::Text,   0,    "E x",                         {40, 30, 52, 42}},
     {Ctl::Edit,   9994, "",                            {54, 28, 80, 40},   pf_name},
     {Ctl::Text,   0,    "pf",                          {82, 30, 92, 42}},
-    {Ctl::Edit,   9991, "",                            {104, 16, 134, 28}, "Amperes"},
-    {Ctl::Text,   0,    "Amperes",                     {138, 18, 172, 30}},
+    {Ctl::Edit,   9991, "",                            {104, 16, 154, 28}, "Amperes"},
+    {Ctl::Text,   0,    "Amperes",                     {158, 18, 192, 30}},
     {Ctl::Button, 9977, "Calculate",                   {62, 47, 102, 57}},
 };
 // 6: amperes from kilowatts, three-phase
@@ -156,8 +156,8 @@ constexpr ControlTemplate three_phase_amperes_from_kw[] = {
     {Ctl::Text,   0,    "E x",                         {56, 30, 68, 42}},
     {Ctl::Edit,   9994, "",                            {68, 28, 94, 40},   pf_name},
     {Ctl::Text,   0,    "pf",                          {96, 30, 106, 42}},
-    {Ctl::Edit,   9991, "",                            {116, 16, 146, 28}, "Amperes"},
-    {Ctl::Text,   0,    "Amperes",                     {150, 18, 184, 30}},
+    {Ctl::Edit,   9991, "",                            {116, 16, 166, 28}, "Amperes"},
+    {Ctl::Text,   0,    "Amperes",                     {170, 18, 204, 30}},
     {Ctl::Button, 9976, "Calculate",                   {62, 47, 102, 57}},
 };
 // 7: amperes from kilovolt-amperes, single-phase
@@ -167,8 +167,8 @@ constexpr ControlTemplate single_phase_amperes_from_kva[] = {
     {Ctl::Bar,    0,    "_________________________ =", {8, 14, 98, 24}},
     {Ctl::Edit,   9996, "",                            {30, 28, 60, 40},   volts_name},
     {Ctl::Text,   0,    "E",                           {63, 30, 73, 42}},
-    {Ctl::Edit,   9994, "",                            {102, 16, 132, 28}, "Amperes"},
-    {Ctl::Text,   0,    "Amperes",                     {136, 18, 170, 30}},
+    {Ctl::Edit,   9994, "",                            {102, 16, 152, 28}, "Amperes"},
+    {Ctl::Text,   0,    "Amperes",                     {156, 18, 190, 30}},
     {Ctl::Button, 9975, "Calculate",                   {62, 47, 102, 57}},
 };
 // 8: amperes from kilovolt-amperes, three-phase
@@ -179,8 +179,8 @@ constexpr ControlTemplate three_phase_amperes_from_kva[] = {
     {Ctl::Text,   0,    "1.73 x",                      {14, 30, 36, 42}},
     {Ctl::Edit,   9996, "",                            {37, 28, 67, 40},   volts_name},
     {Ctl::Text,   0,    "E",                           {70, 30, 80, 42}},
-    {Ctl::Edit,   9994, "",                            {102, 16, 132, 28}, "Amperes"},
-    {Ctl::Text,   0,    "Amperes",                     {136, 18, 170, 30}},
+    {Ctl::Edit,   9994, "",                            {102, 16, 152, 28}, "Amperes"},
+    {Ctl::Text,   0,    "Amperes",                     {156, 18, 190, 30}},
     {Ctl::Button, 9974, "Calculate",                   {62, 47, 102, 57}},
 };
 // 9: kilowatts, direct current
@@ -191,8 +191,8 @@ constexpr ControlTemplate dc_kw[] = {
     {Ctl::Text,   0,    "E",                           {79, 8, 89, 20}},
     {Ctl::Bar,    0,    "_________________________ =", {8, 14, 98, 24}},
     {Ctl::Text,   0,    "1000",                        {42, 30, 62, 42}},
-    {Ctl::Edit,   9994, "",                            {102, 16, 132, 28}, "Kilowatts(kW)"},
-    {Ctl::Text,   0,    "Kilowatts(kW)",               {136, 18, 184, 30}},
+    {Ctl::Edit,   9994, "",                            {102, 16, 152, 28}, "Kilowatts(kW)"},
+    {Ctl::Text,   0,    "Kilowatts(kW)",               {156, 18, 204, 30}},
     {Ctl::Button, 9973, "Calculate",                   {62, 47, 102, 57}},
 };
 // 10: kilowatts, single-phase
@@ -205,22 +205,22 @@ constexpr ControlTemplate single_phase_kw[] = {
     {Ctl::Text,   0,    "pf",                                 {110, 8, 120, 20}},
     {Ctl::Bar,    0,    "________________________________ =", {6, 14, 128, 24}},
     {Ctl::Text,   0,    "1000",                               {55, 30, 75, 42}},
-    {Ctl::Edit,   9991, "",                                   {132, 16, 162, 28}, "Kilowatts(kW)"},
-    {Ctl::Text,   0,    "Kilowatts(kW)",                      {166, 18, 214, 30}},
+    {Ctl::Edit,   9991, "",                                   {132, 16, 182, 28}, "Kilowatts(kW)"},
+    {Ctl::Text,   0,    "Kilowatts(kW)",                      {186, 18, 234, 30}},
     {Ctl::Button, 9972, "Calculate",                          {62, 47, 102, 57}},
 };
 // 11: kilowatts, three-phase
 constexpr ControlTemplate three_phase_kw[] = {
-    {Ctl::Edit,   9999, "",                                        {6, 6, 30, 18},     amperes_name},
-    {Ctl::Text,   0,    "I x",                                     {32, 8, 42, 20}},
-    {Ctl::Edit,   9996, "",                                        {43, 6, 67, 18},    volts_name},
-    {Ctl::Text,   0,    "E x 1.73 x",                              {69, 8, 103, 20}},
-    {Ctl::Edit,   9994, "",                                        {104, 6, 128, 18},  pf_name},
-    {Ctl::Text,   0,    "pf",                                      {130, 8, 140, 20}},
-    {Ctl::Bar,    0,    "_____________________________________ =", {4, 14, 148, 24}},
-    {Ctl::Text,   0,    "1000",                                    {64, 30, 84, 42}},
-    {Ctl::Edit,   9991, "",                                        {152, 16, 182, 28}, "Kilowatts(kW)"},
-    {Ctl::Text,   0,    "Kilowatts(kW)",                           {186, 18, 234, 30}},
+    {Ctl::Edit,   9999, "",                                        {6, 6, 28, 18},     amperes_name},
+    {Ctl::Text,   0,    "I x",                                     {30, 8, 40, 20}},
+    {Ctl::Edit,   9996, "",                                        {41, 6, 63, 18},    volts_name},
+    {Ctl::Text,   0,    "E x 1.73 x",                              {65, 8, 99, 20}},
+    {Ctl::Edit,   9994, "",                                        {100, 6, 122, 18},  pf_name},
+    {Ctl::Text,   0,    "pf",                                      {124, 8, 134, 20}},
+    {Ctl::Bar,    0,    "_____________________________________ =", {4, 14, 142, 24}},
+    {Ctl::Text,   0,    "1000",                                    {61, 30, 81, 42}},
+    {Ctl::Edit,   9991, "",                                        {145, 16, 193, 28}, "Kilowatts(kW)"},
+    {Ctl::Text,   0,    "Kilowatts(kW)",                           {196, 18, 243, 30}},
     {Ctl::Button, 9971, "Calculate",                               {62, 47, 102, 57}},
 };
 // 12: kilovolt-amperes, single-phase
@@ -231,20 +231,20 @@ constexpr ControlTemplate single_phase_kva[] = {
     {Ctl::Text,   0,    "E",                           {83, 8, 93, 20}},
     {Ctl::Bar,    0,    "_________________________ =", {8, 14, 98, 24}},
     {Ctl::Text,   0,    "1000",                        {42, 30, 62, 42}},
-    {Ctl::Edit,   9991, "",                            {102, 16, 132, 28}, "Kilovolt amperes(kVA)"},
-    {Ctl::Text,   0,    "Kilovolt amperes(kVA)",       {136, 18, 212, 30}},
+    {Ctl::Edit,   9991, "",                            {102, 16, 152, 28}, "Kilovolt amperes(kVA)"},
+    {Ctl::Text,   0,    "Kilovolt amperes(kVA)",       {156, 18, 232, 30}},
     {Ctl::Button, 9970, "Calculate",                   {62, 47, 102, 57}},
 };
 // 13: kilovolt-amperes, three-phase
 constexpr ControlTemplate three_phase_kva[] = {
-    {Ctl::Edit,   9999, "",                              {8, 6, 34, 18},     amperes_name},
-    {Ctl::Text,   0,    "I x",                           {36, 8, 46, 20}},
-    {Ctl::Edit,   9996, "",                              {47, 6, 73, 18},    volts_name},
-    {Ctl::Text,   0,    "E x 1.73",                      {75, 8, 105, 20}},
-    {Ctl::Bar,    0,    "___________________________ =", {6, 14, 112, 24}},
-    {Ctl::Text,   0,    "1000",                          {48, 30, 68, 42}},
-    {Ctl::Edit,   9991, "",                              {116, 16, 146, 28}, "Kilovolt amperes(kVA)"},
-    {Ctl::Text,   0,    "Kilovolt amperes(kVA)",         {150, 18, 226, 30}},
+    {Ctl::Edit,   9999, "",                              {8, 6, 32, 18},     amperes_name},
+    {Ctl::Text,   0,    "I x",                           {34, 8, 44, 20}},
+    {Ctl::Edit,   9996, "",                              {45, 6, 69, 18},    volts_name},
+    {Ctl::Text,   0,    "E x 1.73",                      {71, 8, 101, 20}},
+    {Ctl::Bar,    0,    "___________________________ =", {6, 14, 108, 24}},
+    {Ctl::Text,   0,    "1000",                          {46, 30, 66, 42}},
+    {Ctl::Edit,   9991, "",                              {112, 16, 162, 28}, "Kilovolt amperes(kVA)"},
+    {Ctl::Text,   0,    "Kilovolt amperes(kVA)",         {166, 18, 242, 30}},
     {Ctl::Button, 9969, "Calculate",                     {62, 47, 102, 57}},
 };
 // 14: horsepower output, direct current
@@ -257,8 +257,8 @@ constexpr ControlTemplate dc_hp_output[] = {
     {Ctl::Text,   0,    "eff",                                {110, 8, 122, 20}},
     {Ctl::Bar,    0,    "________________________________ =", {6, 14, 130, 24}},
     {Ctl::Text,   0,    "746",                                {58, 30, 74, 42}},
-    {Ctl::Edit,   9991, "",                                   {134, 16, 164, 28}, "hp"},
-    {Ctl::Text,   0,    "hp",                                 {168, 18, 184, 30}},
+    {Ctl::Edit,   9991, "",                                   {134, 16, 184, 28}, "hp"},
+    {Ctl::Text,   0,    "hp",                                 {188, 18, 204, 30}},
     {Ctl::Button, 9968, "Calculate",                          {62, 47, 102, 57}},
 };
 // 15: horsepower output, single-phase
@@ -273,8 +273,8 @@ constexpr ControlTemplate single_phase_hp_output[] = {
     {Ctl::Text,   0,    "pf",                                            {143, 8, 153, 20}},
     {Ctl::Bar,    0,    "___________________________________________ =", {4, 14, 160, 24}},
     {Ctl::Text,   0,    "746",                                           {72, 30, 88, 42}},
-    {Ctl::Edit,   9983, "",                                              {164, 16, 194, 28}, "hp"},
-    {Ctl::Text,   0,    "hp",                                            {198, 18, 214, 30}},
+    {Ctl::Edit,   9983, "",                                              {164, 16, 214, 28}, "hp"},
+    {Ctl::Text,   0,    "hp",                                            {218, 18, 234, 30}},
     {Ctl::Button, 9967, "Calculate",                                     {62, 47, 102, 57}},
 };
 // 16: horsepower output, three-phase
@@ -289,8 +289,8 @@ constexpr ControlTemplate three_phase_hp_output[] = {
     {Ctl::Text,   0,    "pf",                                                {159, 8, 169, 20}},
     {Ctl::Bar,    0,    "_______________________________________________ =", {4, 14, 176, 24}},
     {Ctl::Text,   0,    "746",                                               {80, 30, 96, 42}},
-    {Ctl::Edit,   9983, "",                                                  {180, 16, 210, 28}, "hp"},
-    {Ctl::Text,   0,    "hp",                                                {214, 18, 230, 30}},
+    {Ctl::Edit,   9983, "",                                                  {180, 16, 230, 28}, "hp"},
+    {Ctl::Text,   0,    "hp",                                                {233, 18, 243, 30}},
     {Ctl::Button, 9966, "Calculate",                                         {62, 47, 102, 57}},
 };
 
@@ -324,8 +324,8 @@ constexpr ControlTemplate shaft_stress_controls[] = {
     {Ctl::Text,      0,     "rpm x",                                     {38, 30, 58, 42}},
     {Ctl::Edit,      10264, "",                                          {60, 28, 88, 40},    "shaft dia³"},
     {Ctl::Text,      0,     "shaft dia³",                                {90, 30, 128, 42}},
-    {Ctl::Edit,      10266, "",                                          {130, 16, 166, 28},  "Shaft stess"},
-    {Ctl::Text,      0,     "Shaft stess",                               {170, 18, 214, 30}},
+    {Ctl::Edit,      10266, "",                                          {130, 16, 180, 28},  "Shaft stess"},
+    {Ctl::Text,      0,     "Shaft stess",                               {184, 18, 222, 30}},
     {Ctl::Button,    10001, "Calculate",                                 {48, 48, 98, 62}},
     {Ctl::Text,      0,     "hp = horsepower",                           {10, 80, 214, 90}},
     {Ctl::Text,      0,     "rpm = revolutions per minute",              {10, 90, 214, 100}},
