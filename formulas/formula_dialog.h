@@ -8,6 +8,22 @@
 // written. Arithmetic faults are not caught here: they end the event with the "Program
 // Error" report. Every event a handler does not take, the Close button (id 1) included, is
 // declined, so that the dialog validates its real fields before it closes.
+//
+// A dialog with one Calculate button and one result is data and two one-line functions:
+//
+//   constexpr FieldDecl torque_fields[] = {editreal(10210), editreal(10212), editreal(10216)};
+//   constexpr FormulaInput torque_inputs[] = {
+//       {10210, "Horsepower must be a numberic value"}, {10212, "RPM must be a numberic value"}};
+//   constexpr Calculation torque = calculation(10218, torque_inputs, check_for_empty, 10216,
+//                                              formula<motor_torque_lb_ft>);
+//   Outcome dlg_torque_eh(Window d, const Event& e) { return run_calculation(d, e, torque); }
+//   void dlg_torque_Create(Window parent)
+//   {
+//       open_formula_dialog(parent, {10209, torque_fields, dlg_torque_eh});
+//   }
+//
+// Dialogs that solve for an empty field, link fields or read text write their handler with
+// `calculate` and the readers below.
 #pragma once
 
 #include "formulas/formula.h"
