@@ -34,24 +34,11 @@ namespace zarn {
 namespace {
 
 using testing_support::take_messages;
-using testing_support::when_running;
+using testing_support::then;
+using testing_support::with_program;
 
 constexpr int sheet_templates[] = {10461, 10429, 10133, 10379, 10359, 10323, 10303, 10278,
                                    10270, 10245, 10229, 10471, 10091, 10018, 10008};
-
-// Starts the program, runs `steps` once the calculator is open, then runs the event loop
-// until the application ends. The steps must end it.
-void with_program(std::function<void(DialogWindow* calculator)> steps)
-{
-    start_zarn_calculator();
-    when_running([steps] {
-        ASSERT_FALSE(modal_dialogs().empty());
-        steps(modal_dialogs().back());
-        if (!application_ended()) end_application();
-    });
-    QCoreApplication::exec();
-    delete task_window();
-}
 
 QAction* menu_action(const char* text)
 {
@@ -246,7 +233,7 @@ TEST(Calculator, EscapeLeavesTheTaskWindowWhoseMenuStartsAFreshCalculator)
         show_sheet(calculator, "Wind Chill");
         QTest::keyClick(calculator->control(10010), Qt::Key_Escape);
         // The calculator's loop ends once this step returns; look again then.
-        when_running([] {
+        then([] {
             EXPECT_TRUE(modal_dialogs().empty());
             FrameWindow* frame = task_window();
             ASSERT_FALSE(application_ended());
@@ -262,7 +249,7 @@ TEST(Calculator, EscapeLeavesTheTaskWindowWhoseMenuStartsAFreshCalculator)
             QAction* start = menu_action("&Start Calculator");
             ASSERT_NE(start, nullptr);
             EXPECT_EQ(start->shortcut(), QKeySequence(Qt::Key_F7));
-            when_running([] {
+            then([] {
                 ASSERT_EQ(modal_dialogs().size(), 1u);
                 DialogWindow* fresh = modal_dialogs().back();
                 auto* tabs = dynamic_cast<TabControl*>(fresh->control(10484));
@@ -282,7 +269,7 @@ TEST(Calculator, ExitEndsTheApplication)
 {
     with_program([](DialogWindow* calculator) {
         QTest::keyClick(calculator, Qt::Key_Escape);
-        when_running([] {
+        then([] {
             ASSERT_FALSE(application_ended());
             menu_action("E&xit")->trigger();
             EXPECT_TRUE(application_ended());
@@ -295,7 +282,7 @@ TEST(Calculator, HelpOpensAtItsContentsPage)
 {
     with_program([](DialogWindow* calculator) {
         QTest::keyClick(calculator, Qt::Key_Escape);
-        when_running([] {
+        then([] {
             QAction* contents = menu_action("&Contents");
             ASSERT_NE(contents, nullptr);
             EXPECT_EQ(contents->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
@@ -318,9 +305,9 @@ TEST(Calculator, AboutShowsTheProductAndVersion)
 {
     with_program([](DialogWindow* calculator) {
         QTest::keyClick(calculator, Qt::Key_Escape);
-        when_running([] {
+        then([] {
             bool seen = false;
-            when_running([&seen] {
+            then([&seen] {
                 DialogWindow* about = modal_dialogs().back();
                 EXPECT_EQ(about->windowTitle(), "About");
                 EXPECT_EQ(win_GetText(about->control(10486)), "Zarn Calculator");

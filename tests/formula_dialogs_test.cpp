@@ -32,18 +32,7 @@ namespace {
 
 using testing_support::take_messages;
 using testing_support::when_running;
-
-// Starts the program, runs `steps` on the calculator once it is open, then ends it.
-void with_calculator(std::function<void(DialogWindow* calculator)> steps)
-{
-    start_zarn_calculator();
-    when_running([steps] {
-        if (!modal_dialogs().empty()) steps(modal_dialogs().back());
-        if (!application_ended()) end_application();
-    });
-    QCoreApplication::exec();
-    delete task_window();
-}
+using testing_support::with_program;
 
 // Picks `item` in the calculator's list and runs `steps` on the dialog that opens, which
 // is closed afterwards if the steps leave it open. False when no dialog opened.
@@ -81,7 +70,7 @@ template <class Widget> int count_children(DialogWindow* dialog)
 
 TEST(PowerFormulaDialog, HorsepowerOnDirectCurrentBuildsExactlyItsControls)
 {
-    with_calculator([](DialogWindow* calculator) {
+    with_program([](DialogWindow* calculator) {
         bool opened = with_formula_dialog(calculator, 10275, "Direct Current", [](DialogWindow* d) {
             EXPECT_EQ(d->windowTitle(), "amperes");
             EXPECT_EQ(ids_of_kind(d, QLineEdit::staticMetaObject),
@@ -103,7 +92,7 @@ TEST(PowerFormulaDialog, HorsepowerOnDirectCurrentBuildsExactlyItsControls)
 // Each pair of choices builds its formula's fields and its own Calculate button.
 TEST(PowerFormulaDialog, EveryLayoutBuildsItsFieldsAndCalculateButton)
 {
-    with_calculator([](DialogWindow* calculator) {
+    with_program([](DialogWindow* calculator) {
         for (const AmperesLayout& layout : amperes_layouts) {
             std::set<int> edits;
             std::set<int> buttons{10258};
@@ -125,7 +114,7 @@ TEST(PowerFormulaDialog, EveryLayoutBuildsItsFieldsAndCalculateButton)
 
 TEST(PowerSheet, StepOneResetsStepTwoAndAWarningKeepsBothChoices)
 {
-    with_calculator([](DialogWindow* calculator) {
+    with_program([](DialogWindow* calculator) {
         ASSERT_TRUE(user_pick(calculator, 10273, "Amperes - kVA known"));
         EXPECT_TRUE(take_messages().empty());
         EXPECT_FALSE(with_formula_dialog(calculator, 10275, "Direct Current", [](auto*) {}));
@@ -148,7 +137,7 @@ TEST(PowerSheet, StepOneResetsStepTwoAndAWarningKeepsBothChoices)
 // Enter presses the default button, Close: the dialog ends as OK without calculating.
 TEST(FormulaDialog, EnterInAFieldClosesWithoutCalculating)
 {
-    with_calculator([](DialogWindow* calculator) {
+    with_program([](DialogWindow* calculator) {
         bool opened = with_formula_dialog(calculator, 10277, "Motor Torque", [](DialogWindow* d) {
             user_replace_text(d, 10210, "10");
             user_replace_text(d, 10212, "1750");
@@ -172,7 +161,7 @@ int visible_wire_tables()
 
 TEST(WireSizes, OpensBesideItsOwnerAsOftenAsAskedAndClosesWithIt)
 {
-    with_calculator([](DialogWindow* calculator) {
+    with_program([](DialogWindow* calculator) {
         bool opened = with_formula_dialog(calculator, 10277, "Voltage drop", [](DialogWindow* d) {
             user_click(d, 10173);
             user_click(d, 10173);

@@ -3,6 +3,9 @@
 #include "gui_test_support.h"
 
 #include "platform/application.h"
+#include "platform/automation.h"
+#include "platform/frame_window.h"
+#include "shell/shell.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -24,6 +27,33 @@ std::vector<std::string> take_messages()
         lines.push_back(m.title + ": " + m.text);
     recorded_messages().clear();
     return lines;
+}
+
+namespace {
+int pending_program_steps = 0;
+} // namespace
+
+void then(std::function<void()> step)
+{
+    ++pending_program_steps;
+    QTimer::singleShot(0, [step = std::move(step)] {
+        step();
+        if (--pending_program_steps == 0 && !application_ended()) end_application();
+    });
+}
+
+void with_program(std::function<void(DialogWindow* calculator)> steps)
+{
+    start_zarn_calculator();
+    then([steps] {
+        if (modal_dialogs().empty()) {
+            ADD_FAILURE() << "the calculator did not open";
+            return;
+        }
+        steps(modal_dialogs().back());
+    });
+    QCoreApplication::exec();
+    delete task_window();
 }
 
 } // namespace zarn::testing_support

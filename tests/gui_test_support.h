@@ -1,6 +1,7 @@
 // Shared by the widget tests.
 #pragma once
 
+#include "platform/dialog_window.h"
 #include "platform/messages.h"
 
 #include <QCoreApplication>
@@ -21,5 +22,12 @@ inline void when_running(std::function<void()> steps)
 {
     QTimer::singleShot(0, std::move(steps));
 }
+
+// Starts the program as a user would and runs `steps` on the calculator once it is open.
+// A step may schedule further steps with `then`, to look again once a dialog it ended
+// has gone or to act inside a dialog it is about to open; the program ends after the last
+// step (or when a step ends it), so that nothing of one test runs in the next.
+void with_program(std::function<void(DialogWindow* calculator)> steps);
+void then(std::function<void()> step);
 
 } // namespace zarn::testing_support
