@@ -131,6 +131,27 @@ std::vector<CatalogFormula> build_catalog()
             {"ohms",    10167, "conductor resistance, ohms per 1000 ft"},
             {"drop",    10171, "voltage drop, volts"},
         }, 10001),
+
+        // The calculators of the Humidity and Wind Chill sheets, on the sheets themselves.
+        {"Humidity", {}, {
+            {"drybulb",  10021, "dry-bulb temperature, deg F"},
+            {"wetbulb",  10023, "wet-bulb temperature, deg F (32 and above)"},
+            {"enthalpy", 10026, "enthalpy, Btu per lb of dry air"},
+            {"ratio",    10029, "humidity ratio, lb of water per lb of dry air"},
+            {"rh",       10030, "relative humidity, percent"},
+        }, {{10001, {"drybulb", "wetbulb"}}}, "moist air at sea-level pressure", "Humidity (wet bulb)"},
+        {"Humidity", {}, {
+            {"drybulb",  10034, "dry-bulb temperature, deg F"},
+            {"rh",       10036, "relative humidity, percent"},
+            {"enthalpy", 10039, "enthalpy, Btu per lb of dry air"},
+            {"ratio",    10042, "humidity ratio, lb of water per lb of dry air"},
+            {"dewpoint", 10043, "dew point, deg F"},
+        }, {{10031, {"drybulb", "rh"}}}, "moist air at sea-level pressure", "Humidity (relative humidity)"},
+        {"Wind Chill", {}, {
+            {"temperature", 10010, "air temperature, deg F"},
+            {"wind",        10011, "wind speed, miles per hour"},
+            {"chill",       10012, "wind chill, deg F (the air temperature above 50 deg F or below 3 mph)"},
+        }, {{10009, {"temperature", "wind"}}}, nullptr, "Wind Chill"},
     };
     // clang-format on
 }
@@ -145,6 +166,7 @@ const std::vector<CatalogFormula>& formula_catalog()
 
 std::string formula_name(const CatalogFormula& formula)
 {
+    if (formula.name) return formula.name;
     std::string name;
     for (const CatalogPick& pick : formula.picks) {
         if (!name.empty()) name += " / ";

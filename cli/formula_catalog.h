@@ -30,12 +30,13 @@ struct CatalogFormula {
     std::vector<CatalogField> fields;   // every edit field, in reading order
     std::vector<CatalogButton> buttons; // Calculate buttons
     const char* note = nullptr;         // how to use it, when the fields do not say
+    const char* name = nullptr;         // for a calculator on a sheet, which has no list
 };
 
 const std::vector<CatalogFormula>& formula_catalog();
 
 // The formula's name: its list items joined by " / " ("Ohms Law",
-// "Kilowatts / AC - Three-Phase").
+// "Kilowatts / AC - Three-Phase"), or the name of a calculator on a sheet ("Wind Chill").
 std::string formula_name(const CatalogFormula& formula);
 
 } // namespace zarn
