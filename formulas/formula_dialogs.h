@@ -20,4 +20,26 @@ void dlg_singlephase_voltage_drop_Create(Window parent);
 // The wire-size table, modeless beside its owner (the voltage-drop dialog); returns at once.
 void dlg_wire_sizes_Create(Window owner);
 
+// Air flow formulas
+void dlg_flowformulas_Create(Window parent); // air velocity
+void dlg_velocity_two_Create(Window parent); // velocity from a pressure transmitter
+void dlg_airdensity_Create(Window parent);
+void dlg_airlfow_Create(Window parent);
+// The flow coefficient chart, modeless beside its owner (the transmitter velocity dialog);
+// returns at once.
+void dlg_flowcoefficients_Create(Window owner);
+
+// Valve sizing
+void dlg_water_Create(Window parent);
+void dlg_steam_Create(Window parent);
+
+// Pressure formulas
+void dlg_airpressure_Create(Window parent);
+void dlg_headpressure_Create(Window parent);
+
+// Heat formulas
+void dlg_btu_Create(Window parent);    // BTU per hour of water
+void dlg_tons_Create(Window parent);   // refrigeration tons
+void dlg_btu_hr_Create(Window parent); // BTU per hour of air, sensible
+
 } // namespace zarn

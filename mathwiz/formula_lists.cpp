@@ -11,15 +11,15 @@ using Opener = void (*)(Window calculator);
 
 struct FormulaEntry {
     const char* item; // the list item, as shown
-    Opener open;      // nullptr: this formula's dialog does not exist yet
+    Opener open;
 };
 
 // clang-format off
 constexpr FormulaEntry flow_formulas[] = {
-    {"Velocity",     nullptr},
-    {"Velocity Two", nullptr},
-    {"Air Density",  nullptr},
-    {"Air Flow",     nullptr},
+    {"Velocity",     dlg_flowformulas_Create},
+    {"Velocity Two", dlg_velocity_two_Create},
+    {"Air Density",  dlg_airdensity_Create},
+    {"Air Flow",     dlg_airlfow_Create},
 };
 constexpr FormulaEntry other_power_formulas[] = {
     {"Ohms Law",             dlg_ohms_Create},
@@ -31,26 +31,26 @@ constexpr FormulaEntry other_power_formulas[] = {
     {"Voltage drop",         dlg_singlephase_voltage_drop_Create},
 };
 constexpr FormulaEntry heat_formulas[] = {
-    {"BTU/HR(Water)-GPM and degF known",        nullptr},
-    {"BTU/HR(Air-Sensible)-CFM and degF known", nullptr},
-    {"TONS - GPM and degF known",               nullptr},
+    {"BTU/HR(Water)-GPM and degF known",        dlg_btu_Create},
+    {"BTU/HR(Air-Sensible)-CFM and degF known", dlg_btu_hr_Create},
+    {"TONS - GPM and degF known",               dlg_tons_Create},
 };
 constexpr FormulaEntry valve_formulas[] = {
-    {"Flow Coefficient - Water", nullptr},
-    {"Flow Coefficient - Steam", nullptr},
+    {"Flow Coefficient - Water", dlg_water_Create},
+    {"Flow Coefficient - Steam", dlg_steam_Create},
 };
 
 // The pressure list goes by index: 0 opens nothing, 1 the air pressure dialog, any other
 // the head pressure dialog.
-constexpr Opener open_airpressure = nullptr;
-constexpr Opener open_headpressure = nullptr;
+constexpr Opener open_airpressure = dlg_airpressure_Create;
+constexpr Opener open_headpressure = dlg_headpressure_Create;
 // clang-format on
 
 void launch(Window calculator, std::span<const FormulaEntry> formulas, std::string_view item)
 {
     for (const FormulaEntry& formula : formulas) {
         if (item != formula.item) continue;
-        if (formula.open) formula.open(calculator);
+        formula.open(calculator);
         return;
     }
 }
@@ -59,7 +59,7 @@ void launch_pressure_formula(Window calculator, int index)
 {
     if (index == 0) return;
     Opener open = index == 1 ? open_airpressure : open_headpressure;
-    if (open) open(calculator);
+    open(calculator);
 }
 
 // Power sheet lists.

@@ -51,4 +51,24 @@ extern const DialogTemplate percent_slip_template; // 10174
 extern const DialogTemplate voltage_drop_template; // 10159
 extern const DialogTemplate wire_sizes_template;   // 10143
 
+// Air flow formulas.
+extern const DialogTemplate air_velocity_template;      // 10125
+extern const DialogTemplate velocity_two_template;      // 10094
+extern const DialogTemplate flow_coefficients_template; // 10103
+extern const DialogTemplate air_density_template;       // 10115
+extern const DialogTemplate air_flow_template;          // 10105
+
+// Valve sizing.
+extern const DialogTemplate water_template; // 10083
+extern const DialogTemplate steam_template; // 10070
+
+// Pressure formulas.
+extern const DialogTemplate air_pressure_template;  // 10411
+extern const DialogTemplate head_pressure_template; // 10401
+
+// Heat formulas.
+extern const DialogTemplate btu_template;    // 10062
+extern const DialogTemplate tons_template;   // 10048
+extern const DialogTemplate btu_hr_template; // 10000
+
 } // namespace zarn

@@ -14,6 +14,12 @@ const DialogTemplate* const all_templates[] = {
     &amperes_template, &shaft_stress_template,
     &ohms_template, &torque_template, &pump_hp_template, &synchronous_template,
     &percent_slip_template, &voltage_drop_template, &wire_sizes_template,
+    // air flow, valve sizing, pressure and heat formulas
+    &air_velocity_template, &velocity_two_template, &flow_coefficients_template,
+    &air_density_template, &air_flow_template,
+    &water_template, &steam_template,
+    &air_pressure_template, &head_pressure_template,
+    &btu_template, &tons_template, &btu_hr_template,
 };
 // clang-format on
 
