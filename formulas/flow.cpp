@@ -75,9 +75,7 @@ Outcome dlg_airlfow_eh(Window dialog, const Event& event)
 
 Outcome dlg_flowcoefficients_eh(Window dialog, const Event& event)
 {
-    if (!is_click(event, 1)) return Declined;
-    win_Destroy(dialog);
-    return Handled;
+    return close_reference_window(dialog, event);
 }
 
 } // namespace

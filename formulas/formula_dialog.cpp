@@ -32,6 +32,13 @@ void formula_dialog_handle_answer(int answer, const FinalValues& values, FieldLi
     }
 }
 
+Outcome close_reference_window(Window window, const Event& event)
+{
+    if (!is_click(event, 1)) return Declined;
+    win_Destroy(window);
+    return Handled;
+}
+
 void end_calculation(std::string_view message)
 {
     dlg_Error(message);

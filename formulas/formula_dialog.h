@@ -51,6 +51,11 @@ void open_formula_dialog(Window parent, const FormulaDialog& dialog);
 // Cancel does nothing; any other answer is an internal error.
 void formula_dialog_handle_answer(int answer, const FinalValues& values, FieldList fields);
 
+// The handler rule of a modeless reference window beside a formula dialog (a chart, a
+// table): its Close button (id 1) destroys it; every other event is declined, so Escape
+// and the close box close it too. It also closes with its owner.
+Outcome close_reference_window(Window window, const Event& event);
+
 // ---- Reading inputs -------------------------------------------------------------------
 
 // Thrown by the readers to end a calculation early; `calculate` turns it into a declined

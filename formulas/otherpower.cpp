@@ -151,9 +151,7 @@ Outcome dlg_singlephase_voltage_drop_eh(Window dialog, const Event& event)
 
 Outcome dlg_wire_sizes_eh(Window dialog, const Event& event)
 {
-    if (!is_click(event, 1)) return Declined;
-    win_Destroy(dialog);
-    return Handled;
+    return close_reference_window(dialog, event);
 }
 
 } // namespace

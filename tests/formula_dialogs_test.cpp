@@ -1,7 +1,8 @@
 // The formula dialogs as a user meets them, where a script cannot reach: the controls
-// the power-formula dialog builds, the Power sheet's lists after a pick, the modeless
-// wire-size table, Enter in a field, and the layouts themselves (nothing overlaps,
-// every caption fits, every field and button is named).
+// the power-formula dialog builds, the Power sheet's lists after a pick, the dialog each
+// list item opens, the modeless wire-size table and flow coefficient chart, Enter in a
+// field, and the layouts themselves (nothing overlaps, every caption fits, every field
+// and button is named, every picture has its size).
 #include "gui_test_support.h"
 
 #include "platform/automation.h"
@@ -18,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -151,12 +154,24 @@ TEST(FormulaDialog, EnterInAFieldClosesWithoutCalculating)
     });
 }
 
-int visible_wire_tables()
+int visible_windows(const QString& title)
 {
     int n = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
-        n += w->isVisible() && w->windowTitle() == "Wire sizes";
+        n += w->isVisible() && w->windowTitle() == title;
     return n;
+}
+
+DialogWindow* a_visible_window(const QString& title)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == title) return dynamic_cast<DialogWindow*>(w);
+    return nullptr;
+}
+
+int visible_wire_tables()
+{
+    return visible_windows("Wire sizes");
 }
 
 TEST(WireSizes, OpensBesideItsOwnerAsOftenAsAskedAndClosesWithIt)
@@ -189,6 +204,100 @@ TEST(WireSizes, OpensBesideItsOwnerAsOftenAsAskedAndClosesWithIt)
     });
 }
 
+// Every formula of the Pressure, Flow, Heat and Valves lists opens its own dialog, over
+// the calculator, with its template's caption.
+TEST(FormulaLists, EachItemOpensItsDialog)
+{
+    const struct {
+        int list;
+        const char* item;
+        const char* caption;
+    } cases[] = {
+        {10430, "AirPressure", "AirPressure"},
+        {10430, "Head Pressure", "HeadPressure"},
+        {10135, "Velocity", "Air Velocity (fpm)"},
+        {10135, "Velocity Two", "Velocity two"},
+        {10135, "Air Density", "airdensity"},
+        {10135, "Air Flow", "Air Flow"},
+        {10256, "BTU/HR(Water)-GPM and degF known", "BTU"},
+        {10256, "BTU/HR(Air-Sensible)-CFM and degF known", "BTU/Hr Air Sensible"},
+        {10256, "TONS - GPM and degF known", "Tons Formulas"},
+        {10093, "Flow Coefficient - Water", "water"},
+        {10093, "Flow Coefficient - Steam", "steam"},
+    };
+    with_program([&cases](DialogWindow* calculator) {
+        for (const auto& c : cases) {
+            bool opened = with_formula_dialog(calculator, c.list, c.item, [&](DialogWindow* d) {
+                EXPECT_EQ(d->windowTitle().toStdString(), c.caption) << c.item;
+                EXPECT_FALSE(calculator->isEnabled()) << c.item;
+            });
+            EXPECT_TRUE(opened) << c.item;
+            EXPECT_EQ(dialog_GetListButton(calculator, c.list).text, c.item);
+        }
+        EXPECT_TRUE(take_messages().empty());
+    });
+}
+
+// The steam valve's control starts on "Two position or" at every opening.
+TEST(SteamValve, ControlStartsOnTwoPositionAtEveryOpening)
+{
+    with_program([](DialogWindow* calculator) {
+        for (int opening = 0; opening < 2; ++opening) {
+            bool opened = with_formula_dialog(
+                calculator, 10093, "Flow Coefficient - Steam", [](DialogWindow* d) {
+                    auto* two_position = qobject_cast<QRadioButton*>(d->control(10080));
+                    auto* modulating = qobject_cast<QRadioButton*>(d->control(10081));
+                    ASSERT_TRUE(two_position && modulating);
+                    EXPECT_TRUE(two_position->isChecked());
+                    EXPECT_FALSE(modulating->isChecked());
+                    EXPECT_EQ(DIALOG_GETRADIOBUTTON(d, 10080), 10080);
+                    QTest::mouseClick(modulating, Qt::LeftButton);
+                    EXPECT_EQ(DIALOG_GETRADIOBUTTON(d, 10080), 10081);
+                    EXPECT_FALSE(two_position->isChecked());
+                });
+            EXPECT_TRUE(opened);
+        }
+    });
+}
+
+TEST(FlowCoefficients, ChartsOpenBesideTheirOwnerAsOftenAsAskedAndCloseWithIt)
+{
+    const QString chart = "flowcoefficients";
+    with_program([chart](DialogWindow* calculator) {
+        bool opened = with_formula_dialog(calculator, 10135, "Velocity Two", [&](DialogWindow* d) {
+            user_click(d, 10102);
+            user_click(d, 10102);
+            EXPECT_EQ(visible_windows(chart), 2);
+            // A chart does not block its owner: Cf can be typed and calculated meanwhile.
+            EXPECT_TRUE(d->isEnabled());
+            EXPECT_EQ(modal_dialogs().back(), d);
+            user_replace_text(d, 10096, "1000");
+            user_replace_text(d, 10098, "20");
+            user_click(d, 10001);
+            EXPECT_EQ(win_GetText(d->control(10100)), "4000");
+            // A chart's Close, and Escape, close that chart only.
+            DialogWindow* one = a_visible_window(chart);
+            ASSERT_NE(one, nullptr);
+            EXPECT_NE(one->control(10104), nullptr);
+            user_click(one, 1);
+            EXPECT_EQ(visible_windows(chart), 1);
+            DialogWindow* other = a_visible_window(chart);
+            ASSERT_NE(other, nullptr);
+            QTest::keyClick(other, Qt::Key_Escape);
+            EXPECT_EQ(visible_windows(chart), 0);
+            EXPECT_EQ(visible_windows("Velocity two"), 1);
+            user_click(d, 10102);
+            user_click(d, 10102);
+            EXPECT_EQ(visible_windows(chart), 2);
+        });
+        EXPECT_TRUE(opened);
+        // The velocity dialog has closed; its charts went with it.
+        QCoreApplication::processEvents();
+        EXPECT_EQ(visible_windows(chart), 0);
+        EXPECT_TRUE(take_messages().empty());
+    });
+}
+
 // ---- Layouts ------------------------------------------------------------------------------
 
 struct NamedControls {
@@ -201,7 +310,8 @@ struct NamedControls {
 std::vector<NamedControls> formula_layouts()
 {
     std::vector<NamedControls> all;
-    for (int id : {10259, 10219, 10209, 10194, 10184, 10174, 10159, 10143}) {
+    for (int id : {10259, 10219, 10209, 10194, 10184, 10174, 10159, 10143, 10125, 10094,
+                   10103, 10115, 10105, 10083, 10070, 10411, 10401, 10062, 10048, 10000}) {
         const DialogTemplate* t = find_template(id);
         if (!t) {
             ADD_FAILURE() << "no template " << id;
@@ -236,6 +346,9 @@ TEST(FormulaLayouts, AreTidy)
     const QFont font = QApplication::font();
     const DialogUnits units(font);
     const QFontMetrics metrics(font);
+    const QStyle* style = QApplication::style();
+    const int radio_indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + 4;
     for (const NamedControls& dialog : formula_layouts()) {
         const QRect area(0, 0, units.px_x(dialog.width), units.px_y(dialog.height));
         for (size_t i = 0; i < dialog.controls.size(); ++i) {
@@ -256,6 +369,11 @@ TEST(FormulaLayouts, AreTidy)
                 EXPECT_LE(metrics.horizontalAdvance(without_mnemonic(c.text)) + 8, r.width())
                     << dialog.name << ": " << c.text;
             }
+            if (c.kind == Ctl::Radio) {
+                EXPECT_LE(metrics.horizontalAdvance(without_mnemonic(c.text)) + radio_indicator,
+                          r.width())
+                    << dialog.name << ": " << c.text;
+            }
             if (c.kind == Ctl::Group || c.kind == Ctl::Bar) continue;
             for (size_t j = i + 1; j < dialog.controls.size(); ++j) {
                 const ControlTemplate& other = dialog.controls[j];
@@ -265,6 +383,34 @@ TEST(FormulaLayouts, AreTidy)
                     << "\" " << other.id;
             }
         }
+    }
+}
+
+// Each formula picture and the chart fill a control of their own size, in dialog units.
+TEST(FormulaLayouts, PicturesHaveTheirSizes)
+{
+    const struct {
+        int dialog;
+        int picture;
+        int width;
+        int height;
+    } cases[] = {
+        {10070, 10071, 80, 25},   {10083, 10084, 66, 25}, {10094, 10095, 133, 19},
+        {10103, 10104, 171, 139}, {10125, 10126, 94, 22}, {10411, 10419, 86, 14},
+    };
+    for (const auto& c : cases) {
+        const DialogTemplate* t = find_template(c.dialog);
+        ASSERT_NE(t, nullptr) << c.dialog;
+        int found = 0;
+        for (const ControlTemplate& control : t->controls) {
+            if (control.id != c.picture) continue;
+            ++found;
+            EXPECT_EQ(control.kind, Ctl::Custom) << c.picture;
+            EXPECT_STREQ(control.text, "sprites") << c.picture;
+            EXPECT_EQ(control.rect.right - control.rect.left, c.width) << c.picture;
+            EXPECT_EQ(control.rect.bottom - control.rect.top, c.height) << c.picture;
+        }
+        EXPECT_EQ(found, 1) << c.picture;
     }
 }
 

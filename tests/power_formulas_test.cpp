@@ -1,30 +1,18 @@
 // The electrical, motor and circuit formulas: results as the dialogs show them (ten
 // significant digits), and faults for zero divisors and overflow.
+#include "formula_cases.h"
 #include "formulas/otherpower_math.h"
 #include "formulas/power_math.h"
-#include "platform/number_text.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <limits>
-#include <vector>
 
 namespace zarn {
 namespace {
 
-struct Case {
-    const char* what;
-    std::function<Real()> compute;
-    const char* shown;
-};
-
-void expect_shown(const std::vector<Case>& cases)
-{
-    for (const Case& c : cases) {
-        EXPECT_EQ(real_to_text(c.compute().value()), c.shown) << c.what;
-    }
-}
+using testing_support::expect_faults;
+using testing_support::expect_shown;
 
 TEST(PowerFormulas, ResultsAsShown)
 {
@@ -87,12 +75,7 @@ TEST(PowerFormulas, ZeroDivisorsAndOverflowAreFaults)
 {
     using Kind = ArithmeticFault::Kind;
     const double big = std::numeric_limits<double>::max();
-    struct FaultCase {
-        const char* what;
-        std::function<Real()> compute;
-        Kind kind;
-    };
-    const FaultCase cases[] = {
+    expect_faults({
         {"zero volts", [] { return dc_amperes_from_kilowatts(10, 0); }, Kind::DivisionByZero},
         {"zero efficiency", [] { return dc_amperes_from_horsepower(10, 230, 0); },
          Kind::DivisionByZero},
@@ -106,15 +89,7 @@ TEST(PowerFormulas, ZeroDivisorsAndOverflowAreFaults)
         {"zero amperes in Ohm's law", [] { return resistance_ohms(120, 0); }, Kind::DivisionByZero},
         {"huge horsepower", [big] { return dc_horsepower_output(big, 230, 1); }, Kind::Overflow},
         {"huge circuit", [big] { return voltage_drop_volts(big, 100, 2, 1); }, Kind::Overflow},
-    };
-    for (const FaultCase& c : cases) {
-        try {
-            c.compute();
-            ADD_FAILURE() << c.what << ": no fault";
-        } catch (const ArithmeticFault& fault) {
-            EXPECT_EQ(fault.kind(), c.kind) << c.what;
-        }
-    }
+    });
 }
 
 } // namespace
