@@ -7,6 +7,12 @@ namespace {
 constexpr int unit_list = 10273;    // Step 1: the unit to solve for
 constexpr int current_list = 10275; // Step 2: the kind of current
 constexpr int other_power_list = 10277;
+// The formula lists of the other sheets.
+constexpr int pressure_list = 10430;
+constexpr int flow_list = 10135;
+constexpr int heat_list = 10256;
+constexpr int valve_list = 10093;
+constexpr int modulating_control = 10081; // the steam valve's second radio button
 
 // Fields that recur in the power formulas, at the ids of their layout.
 CatalogField hp(int id)
@@ -60,6 +66,25 @@ CatalogFormula power(const char* unit, const char* current, std::vector<CatalogF
 CatalogFormula other_power(const char* item, std::vector<CatalogField> fields, int calculate_id)
 {
     return one_result("Power", {{other_power_list, item}}, std::move(fields), calculate_id);
+}
+
+// The steam valve on the control chosen by `checks` (none: as the dialog opens).
+CatalogFormula steam_valve(const char* note, const char* name, std::vector<int> checks)
+{
+    CatalogFormula steam =
+        one_result("Valves", {{valve_list, "Flow Coefficient - Steam"}},
+                   {
+                       {"q", 10072, "steam flow, lb per hour"},
+                       {"k", 10075,
+                        "superheat factor, 1 + 0.0007 x degF of superheat (1 for saturated steam)"},
+                       {"p", 10077, "inlet pressure, psig"},
+                       {"cv", 10079, "flow coefficient"},
+                   },
+                   10001);
+    steam.note = note;
+    steam.name = name;
+    steam.checks = std::move(checks);
+    return steam;
 }
 
 std::vector<CatalogFormula> build_catalog()
@@ -131,6 +156,75 @@ std::vector<CatalogFormula> build_catalog()
             {"ohms",    10167, "conductor resistance, ohms per 1000 ft"},
             {"drop",    10171, "voltage drop, volts"},
         }, 10001),
+
+        // Pressure: the velocity pair follows itself as it is typed; Calculate solves the
+        // lower group, then head pressure, for the field left empty.
+        {"Pressure", {{pressure_list, "AirPressure"}}, {
+            {"v",        10412, "air velocity, feet per minute (pv follows as it is typed)"},
+            {"pv",       10415, "velocity pressure, inches of water (v follows as it is typed)"},
+            {"velocity", 10422, "velocity pressure, total minus static"},
+            {"total",    10423, "total pressure"},
+            {"static",   10424, "static pressure"},
+        }, {{as_typed, {"v", "pv"}}, {10001, {"velocity", "total", "static"}}},
+         "give v or pv; or two of velocity, total and static, and the empty one is solved for"},
+        {"Pressure", {{pressure_list, "Head Pressure"}}, {
+            {"psi",  10405, "pressure, psi"},
+            {"sg",   10408, "specific gravity of the liquid (water 1)"},
+            {"head", 10403, "head, feet"},
+        }, {{10001, {"psi", "sg", "head"}}}, "give two of the three; the empty one is solved for"},
+
+        // Flow
+        one_result("Flow", {{flow_list, "Velocity"}}, {
+            {"pv",       10127, "velocity pressure, inches of water column"},
+            {"d",        10130, "air density, lb per cubic foot"},
+            {"velocity", 10131, "air velocity, feet per minute"},
+        }, 10001),
+        one_result("Flow", {{flow_list, "Velocity Two"}}, {
+            {"cf",       10096, "flow coefficient of the pressure transmitter's range"},
+            {"mo",       10098, "pressure transmitter output, mA (4 to 20)"},
+            {"velocity", 10100, "air velocity, feet per minute"},
+        }, 10001),
+        one_result("Flow", {{flow_list, "Air Density"}}, {
+            {"pb",      10122, "barometric pressure, inches of mercury"},
+            {"t",       10123, "absolute temperature, degF + 460"},
+            {"density", 10118, "air density, lb per cubic foot"},
+        }, 10001),
+        one_result("Flow", {{flow_list, "Air Flow"}}, {
+            {"v",   10106, "average duct velocity, feet per minute"},
+            {"a",   10108, "duct cross-sectional area, square feet"},
+            {"cfm", 10113, "air flow, cubic feet per minute"},
+        }, 10001),
+
+        // Heat
+        one_result("Heat", {{heat_list, "BTU/HR(Water)-GPM and degF known"}}, {
+            {"gpm",  10067, "water flow, gallons per minute"},
+            {"dt",   10068, "temperature difference, degF"},
+            {"btuh", 10063, "heat flow, BTU per hour"},
+        }, 10001),
+        one_result("Heat", {{heat_list, "BTU/HR(Air-Sensible)-CFM and degF known"}}, {
+            {"cfm",  10002, "air flow, cubic feet per minute"},
+            {"dt",   10004, "temperature difference, degF"},
+            {"btuh", 10006, "sensible heat flow, BTU per hour"},
+        }, 10001),
+        {"Heat", {{heat_list, "TONS - GPM and degF known"}}, {
+            {"gpm",            10050, "water flow, gallons per minute"},
+            {"dt",             10052, "temperature difference, degF"},
+            {"tons",           10054, "refrigeration tons from gpm and dt"},
+            {"btuh",           10057, "heat flow, BTU per hour"},
+            {"tons_from_btuh", 10059, "refrigeration tons from btuh"},
+        }, {{10001, {"gpm", "dt"}}, {10061, {"btuh"}}}, "give gpm and dt, or btuh, or all three"},
+
+        // Valves: the steam valve as it opens, on two-position control, and on modulating.
+        one_result("Valves", {{valve_list, "Flow Coefficient - Water"}}, {
+            {"gpm", 10087, "water flow, gallons per minute"},
+            {"dp",  10088, "pressure drop across the valve, psi"},
+            {"cv",  10085, "flow coefficient"},
+        }, 10001),
+        steam_valve("two-position control: the pressure drop is 0.1 of the inlet pressure",
+                    nullptr, {}),
+        steam_valve("modulating control: the pressure drop is 0.8 of the inlet pressure up to "
+                    "15 psig, 0.42 above", "Flow Coefficient - Steam (modulating)",
+                    {modulating_control}),
 
         // The calculators of the Humidity and Wind Chill sheets, on the sheets themselves.
         {"Humidity", {}, {

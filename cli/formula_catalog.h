@@ -19,8 +19,11 @@ struct CatalogPick {
     const char* item; // exactly as the list shows it
 };
 
+// A button's id for fields that the dialog computes as they are typed: nothing to press.
+inline constexpr int as_typed = 0;
+
 struct CatalogButton {
-    int id;
+    int id;                          // a Calculate button, or `as_typed`
     std::vector<const char*> inputs; // the keys of the fields it reads
 };
 
@@ -30,7 +33,9 @@ struct CatalogFormula {
     std::vector<CatalogField> fields;   // every edit field, in reading order
     std::vector<CatalogButton> buttons; // Calculate buttons
     const char* note = nullptr;         // how to use it, when the fields do not say
-    const char* name = nullptr;         // for a calculator on a sheet, which has no list
+    const char* name = nullptr;         // for a calculator on a sheet, which has no list,
+                                        // or a dialog opened with other radio buttons
+    std::vector<int> checks = {};       // radio buttons selected before the values are typed
 };
 
 const std::vector<CatalogFormula>& formula_catalog();

@@ -111,6 +111,8 @@ int formula_command(const std::vector<std::string>& args, const ScriptPlayerFn& 
     std::vector<std::string> lines = {"tab " + std::string(formula->sheet)};
     for (const CatalogPick& pick : formula->picks)
         lines.push_back("pick " + std::to_string(pick.list_id) + " " + pick.item);
+    for (int radio : formula->checks)
+        lines.push_back("check " + std::to_string(radio));
 
     // Type the values in the order given.
     std::vector<std::string> given;
@@ -140,7 +142,7 @@ int formula_command(const std::vector<std::string>& args, const ScriptPlayerFn& 
             }
     if (pressed.empty() && !formula->buttons.empty()) pressed.push_back(formula->buttons[0].id);
     for (int id : pressed)
-        lines.push_back("click " + std::to_string(id));
+        if (id != as_typed) lines.push_back("click " + std::to_string(id));
     lines.push_back("formula-fields");
 
     bool message_shown = false;
