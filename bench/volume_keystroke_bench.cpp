@@ -71,6 +71,23 @@ void BM_VolumePaste(benchmark::State& state)
 }
 BENCHMARK(BM_VolumePaste)->Unit(benchmark::kMicrosecond);
 
+// The handler's part of a keystroke: from the edit notification to the last field
+// written (the field already holds the typed text).
+void BM_VolumeNotification(benchmark::State& state)
+{
+    QLineEdit* edit = volume_field(gallons);
+    zarn::DialogWindow* dialog = calculator();
+    bool one = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        edit->setText(one ? "1" : "2.5");
+        one = !one;
+        state.ResumeTiming();
+        dialog->deliver({zarn::e_control, gallons, zarn::Change::modified});
+    }
+}
+BENCHMARK(BM_VolumeNotification)->Unit(benchmark::kMicrosecond);
+
 // The arithmetic alone, for comparison: the sixteen values from the base value, each
 // rounded as the sheet shows it.
 void BM_VolumeArithmetic(benchmark::State& state)
