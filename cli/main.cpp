@@ -77,7 +77,7 @@ std::unique_ptr<zarn::Application> headless_application(int& argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     qInstallMessageHandler(quiet_toolkit);
-    return std::make_unique<zarn::Application>(argc, argv);
+    return std::make_unique<zarn::Application>(argc, argv, zarn::Display::headless);
 }
 
 int run_command(int argc, char** argv)

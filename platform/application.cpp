@@ -10,11 +10,14 @@ namespace zarn {
 namespace {
 
 bool frame_mode = false;
+bool headless = false;
 
 } // namespace
 
-Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv))
+Application::Application(int& argc, char** argv, Display display)
+    : app_(std::make_unique<QApplication>(argc, argv))
 {
+    headless = display == Display::headless;
     // The application lives as long as its task window, not as long as its last window.
     QApplication::setQuitOnLastWindowClosed(false);
 }
@@ -40,6 +43,12 @@ void platform_SetAttribute(PlatformAttr attribute, bool on)
         if (on) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         break;
     }
+}
+
+void prepare_window(QWidget* window)
+{
+    // Nobody sees a headless window: drawing it would be most of the work of a step.
+    if (headless) window->setUpdatesEnabled(false);
 }
 
 bool platform_frame_mode()

@@ -7,9 +7,13 @@ class QApplication;
 
 namespace zarn {
 
+// Where the windows go: on a screen, or nowhere (zarn-calc): headless windows behave the
+// same in every other respect, but are never drawn.
+enum class Display { screen, headless };
+
 class Application {
 public:
-    Application(int& argc, char** argv);
+    Application(int& argc, char** argv, Display display = Display::screen);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;

@@ -1,6 +1,7 @@
 #include "platform/dialog_window.h"
 
 #include "platform/custom_class.h"
+#include "platform/frame_window.h"
 #include "platform/messages.h"
 #include "platform/number_text.h"
 #include "platform/tab_control.h"
@@ -125,6 +126,7 @@ DialogWindow::DialogWindow(Window owner, const DialogTemplate& tmpl, std::string
     setWindowTitle(title.empty() ? qtext(tmpl.caption)
                                  : QString::fromUtf8(title.data(), qsizetype(title.size())));
     setFixedSize(units_.px_x(tmpl.width), units_.px_y(tmpl.height));
+    prepare_window(this);
     add_controls(this, tmpl.controls);
     declare_fields(fields);
     if (auto* owner_dialog = dialog_of(owner)) {

@@ -57,6 +57,7 @@ FrameWindow* task_window()
 
 FrameWindow::FrameWindow(Handler handler) : handler_(handler), area_(new QMdiArea(this))
 {
+    prepare_window(this);
     setCentralWidget(area_);
     area_->setAccessibleName(QStringLiteral("Windows"));
     area_->viewport()->installEventFilter(this);

@@ -35,5 +35,7 @@ FrameWindow* task_window();
 
 // Whether the task window is a frame for child windows with a "&Window" menu.
 bool platform_frame_mode();
+// Prepares a new top-level window for the application's display.
+void prepare_window(QWidget* window);
 
 } // namespace zarn
