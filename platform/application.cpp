@@ -4,6 +4,7 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 namespace zarn {
@@ -20,6 +21,14 @@ Application::Application(int& argc, char** argv, Display display)
     headless = display == Display::headless;
     // The application lives as long as its task window, not as long as its last window.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every window carries the program's icon; the desktop finds the menu entry (and so the
+    // icon for the task bar) by this name. The pictures load only when a window shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZARN_APP_ID));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/" ZARN_APP_ID ".png").arg(size),
+                     QSize(size, size));
+    QApplication::setWindowIcon(icon);
 }
 
 Application::~Application()

@@ -5,6 +5,7 @@
 #include "platform/automation.h"
 #include "platform/dialog_window.h"
 #include "platform/frame_window.h"
+#include "platform/help_window.h"
 #include "platform/services.h"
 #include "platform/tab_control.h"
 #include "resources/resources.h"
@@ -288,14 +289,15 @@ TEST(Calculator, HelpOpensAtItsContentsPage)
             EXPECT_EQ(contents->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
             contents->trigger();
             EXPECT_TRUE(take_messages().empty());
-            QTextBrowser* help = nullptr;
+            HelpWindow* window = nullptr;
             for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* browser = qobject_cast<QTextBrowser*>(w)) help = browser;
-            ASSERT_NE(help, nullptr);
-            EXPECT_TRUE(help->isVisible());
+                if (auto* found = dynamic_cast<HelpWindow*>(w)) window = found;
+            ASSERT_NE(window, nullptr);
+            EXPECT_TRUE(window->isVisible());
+            QTextBrowser* help = window->browser();
             EXPECT_TRUE(help->source().path().endsWith("share/zarn-calculator/help/index.html"));
             EXPECT_TRUE(help->toPlainText().contains("Contents"));
-            help->close();
+            window->close();
             end_application();
         });
     });
