@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr const char* usage = R"(Usage: zarn-calc COMMAND [ARGUMENTS]
+constexpr const char* usage = R"usage(Usage: zarn-calc COMMAND [ARGUMENTS]
 
 Commands:
   run [FILE]     Play a script of user steps against the calculator's dialogs, with no
@@ -64,7 +64,13 @@ Examples:
   printf 'tab Pressure\ntype 10431 1\nshow 10431\nclick 1\n' | zarn-calc run
   zarn-calc convert temperature 100 celsius
   zarn-calc formula "ohms law" volts=120 amperes=12
-)";
+  zarn-calc formula "Kilowatts / AC - Three-Phase" amperes=20 volts=480 pf=0.9
+  zarn-calc formula "Humidity (relative humidity)" drybulb=75 rh=50
+  zarn-calc convert volume 1 "dry pints"
+
+The manual page (man zarn-calc) says more. The calculator's help (Help > Contents) has a page
+for every sheet and formula, with worked examples and the zarn-calc command of each.
+)usage";
 
 // The driver prints what it must itself; the toolkit's own diagnostics stay silent.
 void quiet_toolkit(QtMsgType type, const QMessageLogContext&, const QString& message)

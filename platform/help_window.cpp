@@ -180,7 +180,7 @@ HelpWindow::HelpWindow(const QString& directory)
     splitter->addWidget(side);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 620});
+    splitter->setSizes({260, 640});
     setCentralWidget(splitter);
 
     QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
@@ -226,7 +226,7 @@ HelpWindow::HelpWindow(const QString& directory)
     connect(results_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { open_result(results_->row(item)); });
     update_results();
-    resize(880, 640);
+    resize(920, 660);
 }
 
 void HelpWindow::show_page(const QString& file)
