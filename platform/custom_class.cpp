@@ -76,10 +76,10 @@ QColor colour_of(Colour c)
     return QColor::fromRgb((c >> 16) & 0xff, (c >> 8) & 0xff, c & 0xff);
 }
 
-void draw_strokes(QPainter& painter, const PictureResource& picture)
+void draw_strokes(QPainter& painter, const PictureResource& picture, const QColor& ink)
 {
     QFont font = QApplication::font();
-    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setPen(QPen(ink, 1.0));
     for (const PictureStroke& stroke : picture.strokes) {
         QRectF box(QPointF(stroke.x1, stroke.y1), QPointF(stroke.x2, stroke.y2));
         if (stroke.kind == PictureStroke::Line) {
@@ -108,6 +108,31 @@ void draw_strokes(QPainter& painter, const PictureResource& picture)
     }
 }
 
+QRectF rect_of(const Rect& r)
+{
+    return QRectF(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// The `from` part of a picture rendered at the device pixels of `target`: its drawing in
+// `ink` on `paper`. The stretch ignores the aspect ratio, as a stretched bitmap would.
+QImage render_layer(const PictureResource& resource, const QRectF& from, const QRectF& target,
+                    qreal ratio, const QColor& ink, const QColor& paper)
+{
+    QImage layer((target.size() * ratio).toSize(),
+                 paper.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    layer.fill(resource.black ? ink : paper);
+    if (!resource.black) {
+        QPainter painter(&layer);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(layer.width() / from.width(), layer.height() / from.height());
+        painter.translate(-from.topLeft());
+        draw_strokes(painter, resource, ink);
+    }
+    layer.setDevicePixelRatio(ratio);
+    return layer;
+}
+
 } // namespace
 
 struct Picture {
@@ -130,11 +155,12 @@ void class_Destroy(std::string_view name)
     if (it != classes().end()) classes().erase(it);
 }
 
-Colour win_GetAttrVal(Window window, Attr)
+Colour win_GetAttrVal(Window window, Attr attribute)
 {
-    QColor face = window ? window->palette().color(QPalette::Window)
-                         : QApplication::palette().color(QPalette::Window);
-    return (Colour(face.red()) << 16) | (Colour(face.green()) << 8) | Colour(face.blue());
+    const QPalette palette = window ? window->palette() : QApplication::palette();
+    const QColor c =
+        palette.color(attribute == Attr::text_colour ? QPalette::WindowText : QPalette::Window);
+    return (Colour(c.red()) << 16) | (Colour(c.green()) << 8) | Colour(c.blue());
 }
 
 Rect win_GetClientRect(Window window)
@@ -163,32 +189,32 @@ void pict_Draw(Window window, const Picture* picture, Rect source, Rect dest, Ra
 {
     if (!picture) return;
     QImage* canvas = canvas_of(window);
-    const PictureResource& resource = *picture->resource;
-    const qreal ratio = canvas->devicePixelRatio();
-    const QRectF target(dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top);
-    const QRectF from(source.left, source.top, source.right - source.left,
-                      source.bottom - source.top);
+    const QRectF target = rect_of(dest);
+    const QRectF from = rect_of(source);
     if (target.isEmpty() || from.isEmpty()) return;
 
-    // The picture rendered at the target's device pixels: the stretch ignores the aspect
-    // ratio, as a stretched bitmap would.
-    QImage layer((target.size() * ratio).toSize(), QImage::Format_RGB32);
-    layer.fill(resource.black ? Qt::black : Qt::white);
-    if (!resource.black) {
-        QPainter painter(&layer);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.scale(layer.width() / from.width(), layer.height() / from.height());
-        painter.translate(-from.topLeft());
-        draw_strokes(painter, resource);
-    }
-    layer.setDevicePixelRatio(ratio);
-
+    // The picture rendered at the target's device pixels, black on white.
+    QImage layer = render_layer(*picture->resource, from, target, canvas->devicePixelRatio(),
+                                Qt::black, Qt::white);
     QPainter painter(canvas);
     painter.setCompositionMode(op == RasterOp::source_and_dest
                                    ? QPainter::RasterOp_SourceAndDestination
                                    : QPainter::RasterOp_SourceOrDestination);
     painter.drawImage(target.topLeft(), layer);
+}
+
+void pict_DrawInk(Window window, const Picture* picture, Rect source, Rect dest, Colour ink)
+{
+    if (!picture) return;
+    QImage* canvas = canvas_of(window);
+    const QRectF target = rect_of(dest);
+    const QRectF from = rect_of(source);
+    if (target.isEmpty() || from.isEmpty()) return;
+
+    // The drawing in ink on a clear layer, laid over what is below.
+    QImage layer = render_layer(*picture->resource, from, target, canvas->devicePixelRatio(),
+                                colour_of(ink), Qt::transparent);
+    QPainter(canvas).drawImage(target.topLeft(), layer);
 }
 
 void pict_Destroy(Picture* picture)

@@ -81,7 +81,10 @@ void class_Create(std::string_view name, Handler handler);
 void class_Destroy(std::string_view name);
 
 using Colour = std::uint32_t; // 0xRRGGBB
-enum class Attr { face_colour };
+enum class Attr {
+    face_colour, // dialog backgrounds and buttons
+    text_colour, // text drawn on the face colour
+};
 Colour win_GetAttrVal(Window window, Attr attribute);
 Rect win_GetClientRect(Window window); // in pixels, left and top 0
 void win_Clear(Window window, Colour colour);
@@ -93,6 +96,9 @@ void pict_GetSize(const Picture* picture, int* width, int* height);
 // Draws the picture's `source` rectangle stretched onto `dest` of the window's client
 // area, combining each pixel with what is below it by `op`.
 void pict_Draw(Window window, const Picture* picture, Rect source, Rect dest, RasterOp op);
+// Draws the picture's `source` rectangle stretched onto `dest` as ink of one colour: its
+// black pixels in `ink`, its white ones leaving what is below, its grey edges in between.
+void pict_DrawInk(Window window, const Picture* picture, Rect source, Rect dest, Colour ink);
 void pict_Destroy(Picture* picture);
 
 // ---- Help -----------------------------------------------------------------------------

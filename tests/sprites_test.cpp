@@ -1,5 +1,6 @@
-// The "sprites" picture control: formula pictures in black over the face colour, the
-// chart black on white, nothing at all for an id without a picture.
+// The "sprites" picture control: formula pictures in black over a light face colour and in
+// the text colour over a dark one, the chart black on white on any face, nothing at all
+// for an id without a picture.
 #include "custom/custbut.h"
 #include "platform/dialog_window.h"
 #include "platform/services.h"
@@ -8,6 +9,8 @@
 #include <QPalette>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace zarn {
 namespace {
@@ -27,9 +30,7 @@ protected:
         class_Create(sprites_class, sprites_eh);
         dialog = DIALOG_CREATEMODELESS(
             nullptr, wind_chill_sheet, "", {}, [](Window, const Event&) { return Declined; }, 0);
-        QPalette palette = dialog->palette();
-        palette.setColor(QPalette::Window, face);
-        dialog->setPalette(palette);
+        use_colours(face, Qt::black);
         win_CreateDynControl(dialog, extra_pictures);
         dialog->resize(dialog->width(), 560);
     }
@@ -39,6 +40,13 @@ protected:
         class_Destroy(sprites_class);
     }
     QImage picture(int id) { return win_GetCtlHandle(dialog, id)->grab().toImage(); }
+    void use_colours(QColor face_colour, QColor text_colour)
+    {
+        QPalette palette = dialog->palette();
+        palette.setColor(QPalette::Window, face_colour);
+        palette.setColor(QPalette::WindowText, text_colour);
+        dialog->setPalette(palette);
+    }
 
     Window dialog = nullptr;
 };
@@ -76,6 +84,37 @@ TEST_F(Sprites, ChartIsBlackOnWhite)
     EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
     EXPECT_EQ(count_pixels(image, [](QColor c) { return c == face; }), 0);
     EXPECT_GT(count_pixels(image, black), 200);
+}
+
+// On a dark face black would vanish: the formulas take the text colour, every picture
+// still fills its control, and the chart keeps its white paper.
+TEST_F(Sprites, OnADarkFaceFormulasTakeTheTextColourAndTheChartStaysOnWhite)
+{
+    const QColor dark_face(45, 45, 48);
+    const QColor light_text(230, 230, 230);
+    use_colours(dark_face, light_text);
+    auto near = [](QColor want) {
+        return [want](QColor c) {
+            return std::abs(c.red() - want.red()) < 40 && std::abs(c.green() - want.green()) < 40 &&
+                   std::abs(c.blue() - want.blue()) < 40;
+        };
+    };
+    QImage formula = picture(10016);
+    EXPECT_EQ(formula.pixelColor(0, 0), dark_face);
+    EXPECT_GT(count_pixels(formula, near(light_text)), 50);
+    EXPECT_GT(
+        count_pixels(formula.copy(formula.width() / 2, 0, formula.width() / 2, formula.height()),
+                     near(light_text)),
+        10);
+    // Between face and text only: nothing black, no other colour.
+    EXPECT_EQ(count_pixels(formula,
+                           [](QColor c) { return c.red() < 40 || c.red() > 235 || c.blue() < 40; }),
+              0);
+
+    QImage chart = picture(10104);
+    EXPECT_EQ(chart.pixelColor(2, 2), QColor(Qt::white));
+    EXPECT_EQ(count_pixels(chart, [&](QColor c) { return c == dark_face; }), 0);
+    EXPECT_GT(count_pixels(chart, black), 200);
 }
 
 TEST_F(Sprites, AnIdWithoutAPicturePaintsNothing)
