@@ -163,6 +163,7 @@ void DialogWindow::add_controls(QWidget* page, std::span<const ControlTemplate> 
         case Ctl::DefButton: {
             auto* button = new QPushButton(qtext(c.text), page);
             button->setDefault(c.kind == Ctl::DefButton);
+            if (c.kind == Ctl::DefButton) default_button_ = button;
             button->setAccessibleName(spoken(c.text));
             connect(button, &QPushButton::clicked, this,
                     [this, id] { on_control(id, Change::activated); });
@@ -234,6 +235,16 @@ void DialogWindow::add_controls(QWidget* page, std::span<const ControlTemplate> 
         widget->show();
         if (id != 0) controls_.emplace(id, widget);
     }
+}
+
+void DialogWindow::keep_default_button_last()
+{
+    if (!default_button_) return;
+    // The last control Tab can reach (labels and frames take no focus).
+    QWidget* last = previousInFocusChain();
+    while (last != this && (last == default_button_ || last->focusPolicy() == Qt::NoFocus))
+        last = last->previousInFocusChain();
+    if (last != this) setTabOrder(last, default_button_);
 }
 
 void DialogWindow::declare_fields(FieldList fields)

@@ -41,6 +41,10 @@ public:
     // registers their ids and connects their notifications.
     void add_controls(QWidget* page, std::span<const ControlTemplate> controls);
     void declare_fields(FieldList fields);
+    // Controls added once the dialog stands (a tabbed dialog's sheets, controls built at
+    // run time) come after its default button in the focus chain; this puts that button
+    // back at the end, so that Tab reaches it last.
+    void keep_default_button_last();
 
     QWidget* control(int id) const;
     const std::map<int, QWidget*>& controls() const { return controls_; }
@@ -79,6 +83,7 @@ private:
     bool modal_;
     DialogUnits units_;
     std::map<int, QWidget*> controls_;
+    QWidget* default_button_ = nullptr;
     std::vector<FieldDecl> fields_;
     std::vector<QPointer<QWidget>> owned_;
     QEventLoop* loop_ = nullptr;

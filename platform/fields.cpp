@@ -240,6 +240,7 @@ void win_CreateDynControl(Window dialog, std::span<const ControlTemplate> contro
 {
     DialogWindow& d = dialog_ref(dialog);
     d.add_controls(&d, controls);
+    d.keep_default_button_last();
 }
 
 } // namespace zarn

@@ -89,6 +89,7 @@ void tabdlg_Create(Window dialog, int tab_control_id, const Font& font, TabPlace
         d->declare_fields(sheet.fields);
         if (sheet.number == selected) selected_index = tabs->sheets()->count() - 1;
     }
+    d->keep_default_button_last();
     tabs->show_sheet(selected_index);
     QResizeEvent relayout(tabs->size(), tabs->size());
     QCoreApplication::sendEvent(tabs, &relayout);

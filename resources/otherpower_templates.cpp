@@ -1,7 +1,8 @@
 // The motor and circuit dialogs: Ohm's law, motor torque, pump horsepower, synchronous
 // speed, percent slip, single-phase voltage drop and the wire-size table. Each formula is
 // drawn as a fraction: its numerator row, a bar of underscores, its denominator row, and
-// the result field to the right of the "=".
+// the result field to the right of the "=". Controls are listed in tab order: the inputs,
+// Calculate, the result, Close.
 #include "resources/resources.h"
 
 namespace zarn {
@@ -27,9 +28,9 @@ constexpr ControlTemplate torque_controls[] = {
     {Ctl::Bar,       10213, "___________________ =",        {6, 14, 88, 24}},
     {Ctl::Edit,      10212, "",                             {20, 28, 50, 40},   "rpm"},
     {Ctl::Text,      10191, "rpm",                          {53, 30, 70, 42}},
+    {Ctl::Button,    10218, "Calculate",                    {26, 48, 76, 62}},
     {Ctl::Edit,      10216, "",                             {92, 16, 142, 28},  "Torque (lb-ft)"},
     {Ctl::Text,      10217, "Torque (lb-ft)",               {146, 18, 194, 30}},
-    {Ctl::Button,    10218, "Calculate",                    {26, 48, 76, 62}},
     {Ctl::Text,      10214, "hp = horsepower",              {10, 78, 190, 88}},
     {Ctl::Text,      10215, "rpm = revolutions per minute", {10, 88, 190, 98}},
     {Ctl::Group,     10211, "Notes",                        {4, 68, 196, 103}},
@@ -47,9 +48,9 @@ constexpr ControlTemplate pump_hp_controls[] = {
     {Ctl::Text,      10204, "3960 x ",                                              {46, 30, 70, 42}},
     {Ctl::Edit,      10205, "",                                                     {71, 28, 95, 40},   "mechanical efficiency of pump"},
     {Ctl::Text,      10206, "mechanical efficiency of pump",                        {97, 30, 200, 42}},
+    {Ctl::Button,    10001, "Calculate",                                            {84, 48, 134, 62}},
     {Ctl::Edit,      10202, "",                                                     {218, 16, 268, 28}, "hp"},
     {Ctl::Text,      10203, "hp",                                                   {272, 18, 286, 30}},
-    {Ctl::Button,    10001, "Calculate",                                            {84, 48, 134, 62}},
     {Ctl::Text,      10208, "* - Water = 1.00, Ethylene glycol = 1.125",            {10, 78, 280, 88}},
     {Ctl::Group,     10207, "Notes",                                                {4, 68, 286, 93}},
     {Ctl::DefButton, 1,     "&Close",                                               {236, 100, 286, 114}},
@@ -61,9 +62,9 @@ constexpr ControlTemplate synchronous_controls[] = {
     {Ctl::Bar,       10187, "_____________________ =",                  {6, 14, 90, 24}},
     {Ctl::Edit,      10188, "",                                         {20, 28, 50, 40},   "Poles"},
     {Ctl::Text,      10189, "Poles",                                    {53, 30, 74, 42}},
+    {Ctl::Button,    10001, "Calculate",                                {26, 48, 76, 62}},
     {Ctl::Edit,      10190, "",                                         {94, 16, 144, 28},  "rpm"},
     {Ctl::Text,      10191, "rpm",                                      {148, 18, 166, 30}},
-    {Ctl::Button,    10001, "Calculate",                                {26, 48, 76, 62}},
     {Ctl::Text,      10192, "Poles = # of motor poles",                 {10, 78, 190, 88}},
     {Ctl::Text,      10193, "rpm = Synchronous revolutions per minute", {10, 88, 190, 98}},
     {Ctl::Group,     10110, "Notes",                                    {4, 68, 196, 103}},
@@ -78,9 +79,9 @@ constexpr ControlTemplate percent_slip_controls[] = {
     {Ctl::Bar,       10181, "______________________________________________ x 100 =", {4, 14, 196, 24}},
     {Ctl::Edit,      10180, "",                                                        {44, 28, 68, 40},   "Synchronous rpm (below)"},
     {Ctl::Text,      10179, "Synchronous rpm",                                         {70, 30, 130, 42}},
+    {Ctl::Button,    10001, "Calculate",                                               {62, 48, 112, 62}},
     {Ctl::Edit,      10182, "",                                                        {200, 16, 250, 28}, "% Slip"},
     {Ctl::Text,      10183, "% Slip",                                                  {254, 18, 278, 30}},
-    {Ctl::Button,    10001, "Calculate",                                               {62, 48, 112, 62}},
     {Ctl::DefButton, 1,     "&Close",                                                  {228, 68, 278, 82}},
 };
 
@@ -95,10 +96,10 @@ constexpr ControlTemplate voltage_drop_controls[] = {
     {Ctl::Text,      10166, "Ohms/1000 ft",                                                   {211, 8, 258, 20}},
     {Ctl::Bar,       10168, "_____________________________________________________________=", {4, 14, 262, 24}},
     {Ctl::Text,      10169, "1000",                                                           {122, 30, 142, 42}},
+    {Ctl::Button,    10001, "Calculate",                                                      {148, 48, 198, 62}},
     {Ctl::Edit,      10171, "",                                                               {266, 16, 316, 28}, "Voltage drop"},
     {Ctl::Text,      10170, "Voltage drop",                                                   {320, 18, 366, 30}},
     {Ctl::Text,      10172, "* Change to 1.73 for three-phase",                               {6, 50, 120, 60}},
-    {Ctl::Button,    10001, "Calculate",                                                      {148, 48, 198, 62}},
     {Ctl::Button,    10173, "Wire Sizes",                                                     {260, 70, 310, 84}},
     {Ctl::DefButton, 1,     "&Close",                                                         {316, 70, 366, 84}},
 };

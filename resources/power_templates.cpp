@@ -4,7 +4,8 @@
 // A layout draws its formula as a fraction: the numerator row at the top, a run of
 // underscores ending in " =" as the fraction bar, the denominator row below it, the result
 // field with its unit to the right of the "=", the Calculate button under the fraction,
-// and a "Notes" box with one line for each symbol.
+// and a "Notes" box with one line for each symbol. Controls are listed in tab order: the
+// inputs, Calculate, the result (the dialog's Close comes last).
 #include "resources/resources.h"
 
 namespace zarn {
@@ -76,7 +77,7 @@ constexpr ControlTemplate horsepower_output_ac_notes[] = {
     {Ctl::Group,     0, "Notes",                                                       {3, 60, 240, 125}},
 };
 
-// ---- Formulas: numerator, bar, denominator, result, Calculate --------------------------
+// ---- Formulas: numerator, bar, denominator, Calculate, result --------------------------
 
 // 1: amperes from horsepower, direct current
 constexpr ControlTemplate dc_amperes_from_hp[] = {
@@ -87,9 +88,9 @@ constexpr ControlTemplate dc_amperes_from_hp[] = {
     {Ctl::Text,   9995, "E x",                           {72, 30, 86, 42}},
     {Ctl::Edit,   9994, "",                              {90, 28, 110, 40},  eff_name},
     {Ctl::Text,   9993, "eff",                           {114, 30, 136, 42}},
+    {Ctl::Button, 9990, "Calculate",                     {100, 46, 140, 58}},
     {Ctl::Text,   9992, "Amperes",                       {201, 18, 235, 30}},
     {Ctl::Edit,   9991, "",                              {145, 16, 197, 28}, "Amperes"},
-    {Ctl::Button, 9990, "Calculate",                     {100, 46, 140, 58}},
 };
 // 2: amperes from horsepower, single-phase
 constexpr ControlTemplate single_phase_amperes_from_hp[] = {
@@ -102,9 +103,9 @@ constexpr ControlTemplate single_phase_amperes_from_hp[] = {
     {Ctl::Text,   0,    "eff. x ",                                   {77, 30, 97, 42}},
     {Ctl::Edit,   9991, "",                                          {97, 28, 123, 40},  pf_name},
     {Ctl::Text,   0,    "pf",                                        {125, 30, 135, 42}},
+    {Ctl::Button, 9981, "Calculate",                                 {62, 47, 102, 57}},
     {Ctl::Edit,   9983, "",                                          {146, 16, 196, 28}, "Amperes"},
     {Ctl::Text,   0,    "Amperes",                                   {200, 18, 234, 30}},
-    {Ctl::Button, 9981, "Calculate",                                 {62, 47, 102, 57}},
 };
 // 3: amperes from horsepower, three-phase
 constexpr ControlTemplate three_phase_amperes_from_hp[] = {
@@ -118,9 +119,9 @@ constexpr ControlTemplate three_phase_amperes_from_hp[] = {
     {Ctl::Text,   0,    "eff. x ",                                   {92, 30, 112, 42}},
     {Ctl::Edit,   9991, "",                                          {112, 28, 136, 40}, pf_name},
     {Ctl::Text,   0,    "pf",                                        {138, 30, 148, 42}},
+    {Ctl::Button, 9980, "Calculate",                                 {62, 47, 102, 57}},
     {Ctl::Edit,   9983, "",                                          {157, 16, 207, 28}, "Amperes"},
     {Ctl::Text,   0,    "Amperes",                                   {210, 18, 240, 30}},
-    {Ctl::Button, 9980, "Calculate",                                 {62, 47, 102, 57}},
 };
 // 4: amperes from kilowatts, direct current
 constexpr ControlTemplate dc_amperes_from_kw[] = {
@@ -129,9 +130,9 @@ constexpr ControlTemplate dc_amperes_from_kw[] = {
     {Ctl::Bar,    0,    "_________________________ =", {8, 14, 98, 24}},
     {Ctl::Edit,   9996, "",                            {30, 28, 60, 40},   volts_name},
     {Ctl::Text,   0,    "E",                           {63, 30, 73, 42}},
+    {Ctl::Button, 9979, "Calculate",                   {62, 47, 102, 57}},
     {Ctl::Edit,   9994, "",                            {102, 16, 152, 28}, "Amperes"},
     {Ctl::Text,   0,    "Amperes",                     {156, 18, 190, 30}},
-    {Ctl::Button, 9979, "Calculate",                   {62, 47, 102, 57}},
 };
 // 5: amperes from kilowatts, single-phase
 constexpr ControlTemplate single_phase_amperes_from_kw[] = {
@@ -142,9 +143,9 @@ constexpr ControlTemplate single_phase_amperes_from_kw[] = {
     {Ctl::Text,   0,    "E x",                         {40, 30, 52, 42}},
     {Ctl::Edit,   9994, "",                            {54, 28, 80, 40},   pf_name},
     {Ctl::Text,   0,    "pf",                          {82, 30, 92, 42}},
+    {Ctl::Button, 9977, "Calculate",                   {62, 47, 102, 57}},
     {Ctl::Edit,   9991, "",                            {104, 16, 154, 28}, "Amperes"},
     {Ctl::Text,   0,    "Amperes",                     {158, 18, 192, 30}},
-    {Ctl::Button, 9977, "Calculate",                   {62, 47, 102, 57}},
 };
 // 6: amperes from kilowatts, three-phase
 constexpr ControlTemplate three_phase_amperes_from_kw[] = {
@@ -156,9 +157,9 @@ constexpr ControlTemplate three_phase_amperes_from_kw[] = {
     {Ctl::Text,   0,    "E x",                         {56, 30, 68, 42}},
     {Ctl::Edit,   9994, "",                            {68, 28, 94, 40},   pf_name},
     {Ctl::Text,   0,    "pf",                          {96, 30, 106, 42}},
+    {Ctl::Button, 9976, "Calculate",                   {62, 47, 102, 57}},
     {Ctl::Edit,   9991, "",                            {116, 16, 166, 28}, "Amperes"},
     {Ctl::Text,   0,    "Amperes",                     {170, 18, 204, 30}},
-    {Ctl::Button, 9976, "Calculate",                   {62, 47, 102, 57}},
 };
 // 7: amperes from kilovolt-amperes, single-phase
 constexpr ControlTemplate single_phase_amperes_from_kva[] = {
@@ -167,9 +168,9 @@ constexpr ControlTemplate single_phase_amperes_from_kva[] = {
     {Ctl::Bar,    0,    "_________________________ =", {8, 14, 98, 24}},
     {Ctl::Edit,   9996, "",                            {30, 28, 60, 40},   volts_name},
     {Ctl::Text,   0,    "E",                           {63, 30, 73, 42}},
+    {Ctl::Button, 9975, "Calculate",                   {62, 47, 102, 57}},
     {Ctl::Edit,   9994, "",                            {102, 16, 152, 28}, "Amperes"},
     {Ctl::Text,   0,    "Amperes",                     {156, 18, 190, 30}},
-    {Ctl::Button, 9975, "Calculate",                   {62, 47, 102, 57}},
 };
 // 8: amperes from kilovolt-amperes, three-phase
 constexpr ControlTemplate three_phase_amperes_from_kva[] = {
@@ -179,9 +180,9 @@ constexpr ControlTemplate three_phase_amperes_from_kva[] = {
     {Ctl::Text,   0,    "1.73 x",                      {14, 30, 36, 42}},
     {Ctl::Edit,   9996, "",                            {37, 28, 67, 40},   volts_name},
     {Ctl::Text,   0,    "E",                           {70, 30, 80, 42}},
+    {Ctl::Button, 9974, "Calculate",                   {62, 47, 102, 57}},
     {Ctl::Edit,   9994, "",                            {102, 16, 152, 28}, "Amperes"},
     {Ctl::Text,   0,    "Amperes",                     {156, 18, 190, 30}},
-    {Ctl::Button, 9974, "Calculate",                   {62, 47, 102, 57}},
 };
 // 9: kilowatts, direct current
 constexpr ControlTemplate dc_kw[] = {
@@ -191,9 +192,9 @@ constexpr ControlTemplate dc_kw[] = {
     {Ctl::Text,   0,    "E",                           {79, 8, 89, 20}},
     {Ctl::Bar,    0,    "_________________________ =", {8, 14, 98, 24}},
     {Ctl::Text,   0,    "1000",                        {42, 30, 62, 42}},
+    {Ctl::Button, 9973, "Calculate",                   {62, 47, 102, 57}},
     {Ctl::Edit,   9994, "",                            {102, 16, 152, 28}, "Kilowatts(kW)"},
     {Ctl::Text,   0,    "Kilowatts(kW)",               {156, 18, 204, 30}},
-    {Ctl::Button, 9973, "Calculate",                   {62, 47, 102, 57}},
 };
 // 10: kilowatts, single-phase
 constexpr ControlTemplate single_phase_kw[] = {
@@ -205,9 +206,9 @@ constexpr ControlTemplate single_phase_kw[] = {
     {Ctl::Text,   0,    "pf",                                 {110, 8, 120, 20}},
     {Ctl::Bar,    0,    "________________________________ =", {6, 14, 128, 24}},
     {Ctl::Text,   0,    "1000",                               {55, 30, 75, 42}},
+    {Ctl::Button, 9972, "Calculate",                          {62, 47, 102, 57}},
     {Ctl::Edit,   9991, "",                                   {132, 16, 182, 28}, "Kilowatts(kW)"},
     {Ctl::Text,   0,    "Kilowatts(kW)",                      {186, 18, 234, 30}},
-    {Ctl::Button, 9972, "Calculate",                          {62, 47, 102, 57}},
 };
 // 11: kilowatts, three-phase
 constexpr ControlTemplate three_phase_kw[] = {
@@ -219,9 +220,9 @@ constexpr ControlTemplate three_phase_kw[] = {
     {Ctl::Text,   0,    "pf",                                      {124, 8, 134, 20}},
     {Ctl::Bar,    0,    "_____________________________________ =", {4, 14, 142, 24}},
     {Ctl::Text,   0,    "1000",                                    {61, 30, 81, 42}},
+    {Ctl::Button, 9971, "Calculate",                               {62, 47, 102, 57}},
     {Ctl::Edit,   9991, "",                                        {145, 16, 193, 28}, "Kilowatts(kW)"},
     {Ctl::Text,   0,    "Kilowatts(kW)",                           {196, 18, 243, 30}},
-    {Ctl::Button, 9971, "Calculate",                               {62, 47, 102, 57}},
 };
 // 12: kilovolt-amperes, single-phase
 constexpr ControlTemplate single_phase_kva[] = {
@@ -231,9 +232,9 @@ constexpr ControlTemplate single_phase_kva[] = {
     {Ctl::Text,   0,    "E",                           {83, 8, 93, 20}},
     {Ctl::Bar,    0,    "_________________________ =", {8, 14, 98, 24}},
     {Ctl::Text,   0,    "1000",                        {42, 30, 62, 42}},
+    {Ctl::Button, 9970, "Calculate",                   {62, 47, 102, 57}},
     {Ctl::Edit,   9991, "",                            {102, 16, 152, 28}, "Kilovolt amperes(kVA)"},
     {Ctl::Text,   0,    "Kilovolt amperes(kVA)",       {156, 18, 232, 30}},
-    {Ctl::Button, 9970, "Calculate",                   {62, 47, 102, 57}},
 };
 // 13: kilovolt-amperes, three-phase
 constexpr ControlTemplate three_phase_kva[] = {
@@ -243,9 +244,9 @@ constexpr ControlTemplate three_phase_kva[] = {
     {Ctl::Text,   0,    "E x 1.73",                      {71, 8, 101, 20}},
     {Ctl::Bar,    0,    "___________________________ =", {6, 14, 108, 24}},
     {Ctl::Text,   0,    "1000",                          {46, 30, 66, 42}},
+    {Ctl::Button, 9969, "Calculate",                     {62, 47, 102, 57}},
     {Ctl::Edit,   9991, "",                              {112, 16, 162, 28}, "Kilovolt amperes(kVA)"},
     {Ctl::Text,   0,    "Kilovolt amperes(kVA)",         {166, 18, 242, 30}},
-    {Ctl::Button, 9969, "Calculate",                     {62, 47, 102, 57}},
 };
 // 14: horsepower output, direct current
 constexpr ControlTemplate dc_hp_output[] = {
@@ -257,9 +258,9 @@ constexpr ControlTemplate dc_hp_output[] = {
     {Ctl::Text,   0,    "eff",                                {110, 8, 122, 20}},
     {Ctl::Bar,    0,    "________________________________ =", {6, 14, 130, 24}},
     {Ctl::Text,   0,    "746",                                {58, 30, 74, 42}},
+    {Ctl::Button, 9968, "Calculate",                          {62, 47, 102, 57}},
     {Ctl::Edit,   9991, "",                                   {134, 16, 184, 28}, "hp"},
     {Ctl::Text,   0,    "hp",                                 {188, 18, 204, 30}},
-    {Ctl::Button, 9968, "Calculate",                          {62, 47, 102, 57}},
 };
 // 15: horsepower output, single-phase
 constexpr ControlTemplate single_phase_hp_output[] = {
@@ -273,9 +274,9 @@ constexpr ControlTemplate single_phase_hp_output[] = {
     {Ctl::Text,   0,    "pf",                                            {143, 8, 153, 20}},
     {Ctl::Bar,    0,    "___________________________________________ =", {4, 14, 160, 24}},
     {Ctl::Text,   0,    "746",                                           {72, 30, 88, 42}},
+    {Ctl::Button, 9967, "Calculate",                                     {62, 47, 102, 57}},
     {Ctl::Edit,   9983, "",                                              {164, 16, 214, 28}, "hp"},
     {Ctl::Text,   0,    "hp",                                            {218, 18, 234, 30}},
-    {Ctl::Button, 9967, "Calculate",                                     {62, 47, 102, 57}},
 };
 // 16: horsepower output, three-phase
 constexpr ControlTemplate three_phase_hp_output[] = {
@@ -289,9 +290,9 @@ constexpr ControlTemplate three_phase_hp_output[] = {
     {Ctl::Text,   0,    "pf",                                                {159, 8, 169, 20}},
     {Ctl::Bar,    0,    "_______________________________________________ =", {4, 14, 176, 24}},
     {Ctl::Text,   0,    "746",                                               {80, 30, 96, 42}},
+    {Ctl::Button, 9966, "Calculate",                                         {62, 47, 102, 57}},
     {Ctl::Edit,   9983, "",                                                  {180, 16, 230, 28}, "hp"},
     {Ctl::Text,   0,    "hp",                                                {233, 18, 243, 30}},
-    {Ctl::Button, 9966, "Calculate",                                         {62, 47, 102, 57}},
 };
 
 constexpr AmperesLayout layouts[] = {
@@ -324,9 +325,9 @@ constexpr ControlTemplate shaft_stress_controls[] = {
     {Ctl::Text,      0,     "rpm x",                                     {38, 30, 58, 42}},
     {Ctl::Edit,      10264, "",                                          {60, 28, 88, 40},    "shaft dia³"},
     {Ctl::Text,      0,     "shaft dia³",                                {90, 30, 128, 42}},
+    {Ctl::Button,    10001, "Calculate",                                 {48, 48, 98, 62}},
     {Ctl::Edit,      10266, "",                                          {130, 16, 180, 28},  "Shaft stess"},
     {Ctl::Text,      0,     "Shaft stess",                               {184, 18, 222, 30}},
-    {Ctl::Button,    10001, "Calculate",                                 {48, 48, 98, 62}},
     {Ctl::Text,      0,     "hp = horsepower",                           {10, 80, 214, 90}},
     {Ctl::Text,      0,     "rpm = revolutions per minute",              {10, 90, 214, 100}},
     {Ctl::Text,      0,     "shaft dia³ =  motor shaft diameter (cubed) ", {10, 100, 214, 110}},

@@ -32,7 +32,7 @@ extern const DialogTemplate amperes_template;      // 10257
 extern const DialogTemplate shaft_stress_template; // 10259
 
 // The power-formula dialog's controls for one pair of the Power sheet's choices, built at
-// run time: the formula (numerator, bar, denominator, result, Calculate), then the legend
+// run time: the formula (numerator, bar, denominator, Calculate, result), then the legend
 // lines and the "Notes" box around them.
 struct AmperesLayout {
     const char* unit;    // the Step 1 item: the unit to solve for

@@ -35,25 +35,8 @@ namespace {
 
 using testing_support::take_messages;
 using testing_support::when_running;
+using testing_support::with_formula_dialog;
 using testing_support::with_program;
-
-// Picks `item` in the calculator's list and runs `steps` on the dialog that opens, which
-// is closed afterwards if the steps leave it open. False when no dialog opened.
-bool with_formula_dialog(DialogWindow* calculator, int list_id, const char* item,
-                         std::function<void(DialogWindow* dialog)> steps)
-{
-    auto opened = std::make_shared<bool>(false);
-    when_running([opened, steps] {
-        if (modal_dialogs().size() < 2) return;
-        DialogWindow* dialog = modal_dialogs().back();
-        *opened = true;
-        steps(dialog);
-        if (!dialog->ended()) dialog->end(2);
-    });
-    EXPECT_TRUE(user_pick(calculator, list_id, item)) << item;
-    if (!*opened) QCoreApplication::processEvents(); // let the pending step go by
-    return *opened;
-}
 
 std::set<int> ids_of_kind(DialogWindow* dialog, const QMetaObject& kind)
 {

@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace zarn::testing_support {
@@ -54,6 +56,22 @@ void with_program(std::function<void(DialogWindow* calculator)> steps)
     });
     QCoreApplication::exec();
     delete task_window();
+}
+
+bool with_formula_dialog(DialogWindow* calculator, int list_id, const char* item,
+                         std::function<void(DialogWindow* dialog)> steps)
+{
+    auto opened = std::make_shared<bool>(false);
+    when_running([opened, steps] {
+        if (modal_dialogs().size() < 2) return;
+        DialogWindow* dialog = modal_dialogs().back();
+        *opened = true;
+        steps(dialog);
+        if (!dialog->ended()) dialog->end(2);
+    });
+    EXPECT_TRUE(user_pick(calculator, list_id, item)) << item;
+    if (!*opened) QCoreApplication::processEvents(); // let the pending step go by
+    return *opened;
 }
 
 } // namespace zarn::testing_support

@@ -30,4 +30,9 @@ inline void when_running(std::function<void()> steps)
 void with_program(std::function<void(DialogWindow* calculator)> steps);
 void then(std::function<void()> step);
 
+// Picks `item` in the calculator's list and runs `steps` on the dialog that opens, which
+// is closed afterwards if the steps leave it open. False when no dialog opened.
+bool with_formula_dialog(DialogWindow* calculator, int list_id, const char* item,
+                         std::function<void(DialogWindow* dialog)> steps);
+
 } // namespace zarn::testing_support
