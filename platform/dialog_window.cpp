@@ -1,6 +1,7 @@
 #include "platform/dialog_window.h"
 
 #include "platform/custom_class.h"
+#include "platform/field_table.h"
 #include "platform/frame_window.h"
 #include "platform/messages.h"
 #include "platform/number_text.h"
@@ -9,17 +10,22 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QStackedWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <memory>
 
 namespace zarn {
 namespace {
@@ -75,6 +81,46 @@ protected:
             painter.restore();
         }
         painter.drawText(QPointF(available, baseline), ending);
+    }
+};
+
+// The keys a dialog answers itself, whichever of its controls has the focus. Shift+Tab
+// comes as Backtab from some keyboards.
+const QKeySequence copy_table_key(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+const QKeySequence next_sheet_key(Qt::CTRL | Qt::Key_Tab);
+const QKeySequence previous_sheet_keys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)};
+
+// The keys of a dialog (DialogWindow::grab_keys), one object for them all, handing the
+// key pressed to the dialog.
+class DialogKeys final : public QShortcut {
+public:
+    explicit DialogKeys(DialogWindow* dialog) : QShortcut(dialog), dialog_(dialog) {}
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::Shortcut) return QShortcut::event(event);
+        dialog_->on_keys(static_cast<QShortcutEvent*>(event)->key());
+        return true;
+    }
+
+private:
+    DialogWindow* dialog_;
+};
+
+// An edit field whose context menu adds the copy actions to the usual editing ones.
+class FieldEdit final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override
+    {
+        if (DialogWindow* dialog = dialog_of(this))
+            show_copy_menu(dialog, this, event->globalPos());
+        else
+            QLineEdit::contextMenuEvent(event);
     }
 };
 
@@ -171,7 +217,8 @@ void DialogWindow::add_controls(QWidget* page, std::span<const ControlTemplate> 
             break;
         }
         case Ctl::Edit: {
-            auto* edit = new QLineEdit(page);
+            auto* edit = new FieldEdit(page);
+            if (!keys_) grab_keys(); // a dialog with fields copies them as a table
             edit->setAccessibleName(qtext(c.name));
             // The user's edits only: the program's own writes are never heard.
             connect(edit, &QLineEdit::textEdited, this,
@@ -226,7 +273,8 @@ void DialogWindow::add_controls(QWidget* page, std::span<const ControlTemplate> 
             widget = create_custom_control(c.text ? c.text : "", page);
             break;
         case Ctl::Tabs:
-            widget = new TabControl(page);
+            widget = tabs_ = new TabControl(page);
+            grab_keys();
             break;
         }
         widget->setGeometry(units_.rect(c.rect));
@@ -332,6 +380,47 @@ void DialogWindow::closeEvent(QCloseEvent* event)
     if (deliver({e_closerequest}) == Declined) end(2);
 }
 
+void DialogWindow::grab_keys()
+{
+    QList<QKeySequence> keys{copy_table_key};
+    if (tabs_) {
+        keys << next_sheet_key << previous_sheet_keys[0] << previous_sheet_keys[1];
+        for (int digit = Qt::Key_1; digit <= Qt::Key_9; ++digit)
+            keys << QKeySequence(Qt::CTRL | Qt::Key(digit));
+    }
+    if (!keys_) keys_ = new DialogKeys(this);
+    keys_->setKeys(keys);
+}
+
+void DialogWindow::on_keys(const QKeySequence& keys)
+{
+    if (keys == copy_table_key) {
+        copy_field_table(*this);
+        return;
+    }
+    if (!tabs_) return;
+    // Ctrl+Tab and Ctrl+Shift+Tab step through the sheets, round from the last to the first;
+    // Ctrl+1 to Ctrl+9 show the first nine. The sheet shown takes the focus on its first
+    // input.
+    const int count = tabs_->sheets()->count();
+    const int current = tabs_->current_sheet();
+    int wanted = -1;
+    if (keys == next_sheet_key)
+        wanted = (current + 1) % count;
+    else if (keys == previous_sheet_keys[0] || keys == previous_sheet_keys[1])
+        wanted = (current + count - 1) % count;
+    else if (keys[0].key() >= Qt::Key_1 && keys[0].key() <= Qt::Key_9)
+        wanted = keys[0].key() - Qt::Key_1; // Ctrl and a digit, the only other keys
+    if (wanted < 0 || wanted >= count) return;
+    tabs_->show_sheet(wanted);
+    focus_first_input(this, tabs_->sheets()->currentWidget());
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    show_copy_menu(this, nullptr, event->globalPos());
+}
+
 bool DialogWindow::event(QEvent* e)
 {
     if (e->type() == posted_event_type()) {
@@ -415,18 +504,40 @@ DialogWindow* dialog_of(Window window)
     return nullptr;
 }
 
-void focus_first_input(DialogWindow* dialog)
+void focus_first_input(DialogWindow* dialog, QWidget* within)
 {
     // Creation order is tab order: the first visible edit field or list takes the focus.
     QWidget* first = nullptr;
     for (QWidget* w = dialog->nextInFocusChain(); w && w != dialog; w = w->nextInFocusChain()) {
         if (!w->isVisibleTo(dialog) || !w->isEnabled()) continue;
+        if (within && !within->isAncestorOf(w)) continue;
         if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
             first = w;
             break;
         }
     }
     if (first) first->setFocus(Qt::OtherFocusReason);
+}
+
+void show_copy_menu(DialogWindow* dialog, QLineEdit* field, const QPoint& where)
+{
+    const bool fields = !field_table(*dialog).isEmpty();
+    if (!field && !fields) return; // nothing to copy here: no menu
+    // Built when asked for and gone once closed: a dialog carries no menu of its own.
+    std::unique_ptr<QMenu> menu(field ? field->createStandardContextMenu() : new QMenu);
+    if (field) {
+        menu->addSeparator();
+        QAction* value = menu->addAction(QStringLiteral("Copy &value"));
+        value->setEnabled(!field->text().isEmpty());
+        QObject::connect(value, &QAction::triggered, field,
+                         [field] { copy_field_value(field->text()); });
+    }
+    QAction* table = menu->addAction(QStringLiteral("Copy as t&able"));
+    // Shown in the menu; the dialog itself hears the key.
+    table->setShortcut(copy_table_key);
+    table->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(table, &QAction::triggered, dialog, [dialog] { copy_field_table(*dialog); });
+    menu->exec(where);
 }
 
 } // namespace zarn

@@ -14,8 +14,12 @@
 #include <vector>
 
 class QEventLoop;
+class QLineEdit;
+class QShortcut;
 
 namespace zarn {
+
+class TabControl;
 
 // Pixels per dialog unit, from the dialog font's metrics.
 struct DialogUnits {
@@ -63,6 +67,12 @@ public:
     FinalValues final_values() const;
     void own(QWidget* window) { owned_.push_back(window); }
 
+    // Registers the keys the dialog answers whatever has the focus: Ctrl+Shift+C copies
+    // its fields as a table; a tabbed dialog's Ctrl+Tab, Ctrl+Shift+Tab and Ctrl+1 to
+    // Ctrl+9 switch sheets. `on_keys` is given the key pressed.
+    void grab_keys();
+    void on_keys(const QKeySequence& keys);
+
     // Where a field on a hidden sheet must be shown first (tabbed dialogs).
     std::function<void(int id)> reveal_control;
 
@@ -72,6 +82,7 @@ protected:
     void done(int) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void on_control(int id, Change change);
@@ -84,6 +95,8 @@ private:
     DialogUnits units_;
     std::map<int, QWidget*> controls_;
     QWidget* default_button_ = nullptr;
+    TabControl* tabs_ = nullptr; // a tabbed dialog's sheets
+    QShortcut* keys_ = nullptr;
     std::vector<FieldDecl> fields_;
     std::vector<QPointer<QWidget>> owned_;
     QEventLoop* loop_ = nullptr;
@@ -104,7 +117,12 @@ struct PostedEvent : QEvent {
     Event event;
 };
 
-// Gives the focus to the dialog's first visible edit field or list.
-void focus_first_input(DialogWindow* dialog);
+// Gives the focus to the first visible edit field or list of the dialog, or of `within`,
+// one of its sheets.
+void focus_first_input(DialogWindow* dialog, QWidget* within = nullptr);
+
+// The context menu of a dialog: "Copy as table" (also Ctrl+Shift+C), and for an edit
+// field first its usual editing actions and "Copy value".
+void show_copy_menu(DialogWindow* dialog, QLineEdit* field, const QPoint& where);
 
 } // namespace zarn

@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -176,6 +177,106 @@ TEST(Keyboard, SheetsTabInReadingOrder)
                     expect_reading_order(formula, ids_of(sheet));
         }
     });
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab step through the sheets, round at either end, and
+// Ctrl+1 to Ctrl+9 show the first nine, from wherever the focus is; the sheet shown takes
+// the focus on its first input, and no key types into a field.
+TEST(Keyboard, ControlKeysSwitchSheets)
+{
+    with_program([](DialogWindow* calculator) {
+        TabControl* tabs = tabs_of(calculator);
+        ASSERT_NE(tabs, nullptr);
+        auto* fahrenheit = qobject_cast<QLineEdit*>(calculator->control(10462));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(calculator)); // keys go to the active window
+        fahrenheit->setFocus();
+        QTest::keyClicks(fahrenheit, "32");
+        struct Step {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int sheet;       // shown after the key
+            int first_input; // then focused
+        };
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        const Qt::KeyboardModifiers ctrl_shift = Qt::ControlModifier | Qt::ShiftModifier;
+        const Step steps[] = {
+            {Qt::Key_Tab, ctrl, 1, 10430},
+            {Qt::Key_Tab, ctrl, 2, 10135},
+            {Qt::Key_Backtab, ctrl_shift, 1, 10430},
+            {Qt::Key_Tab, ctrl_shift, 0, 10462},
+            {Qt::Key_Tab, ctrl_shift, 14, 10010},
+            {Qt::Key_Tab, ctrl, 0, 10462},
+            {Qt::Key_9, ctrl, 8, 10273},
+            {Qt::Key_6, ctrl, 5, 10325},
+            {Qt::Key_1, ctrl, 0, 10462},
+        };
+        for (const Step& step : steps) {
+            QTest::keyClick(calculator->focusWidget(), step.key, step.modifiers);
+            EXPECT_EQ(tabs->current_sheet(), step.sheet)
+                << QKeySequence(step.key | step.modifiers).toString().toStdString();
+            EXPECT_EQ(calculator->focusWidget(), calculator->control(step.first_input))
+                << step.sheet;
+        }
+        EXPECT_EQ(fahrenheit->text(), "32");
+        // From the list of sheets and from the Close button too.
+        for (QWidget* from : {static_cast<QWidget*>(tabs->titles()), calculator->control(1)}) {
+            from->setFocus();
+            QTest::keyClick(from, Qt::Key_4, ctrl);
+            EXPECT_EQ(tabs->current_sheet(), 3);
+            QTest::keyClick(calculator->focusWidget(), Qt::Key_Tab, ctrl);
+            EXPECT_EQ(tabs->current_sheet(), 4);
+            EXPECT_EQ(calculator->focusWidget(), calculator->control(10361));
+        }
+        EXPECT_TRUE(take_messages().empty());
+    });
+}
+
+// A button pressed from the keyboard shows itself down for a moment before it clicks:
+// let the events run until `done`, for two seconds at most.
+bool events_until(const std::function<bool()>& done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 2000)
+        QTest::qWait(10);
+    return done();
+}
+
+// A mnemonic that only one button of the window shows presses that button, as a click
+// would; Close on a formula dialog ends it as OK. Where several buttons share the letter
+// (the Humidity sheet's two "&Calculate" and its "&Close", beside the calculator's own),
+// it moves the focus among them and presses none.
+TEST(Keyboard, MnemonicsPressTheirButtons)
+{
+    bool ended = false;
+    with_program([&ended](DialogWindow* calculator) {
+        ASSERT_TRUE(show_sheet(calculator, "Valves"));
+        bool opened =
+            with_formula_dialog(calculator, 10093, "Flow Coefficient - Water", [](DialogWindow* d) {
+                ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+                QTest::keyClick(d->focusWidget(), Qt::Key_C, Qt::AltModifier);
+                EXPECT_TRUE(events_until([d] { return d->ended(); }));
+                EXPECT_EQ(d->answer(), 1);
+            });
+        EXPECT_TRUE(opened);
+        ASSERT_TRUE(show_sheet(calculator, "Humidity"));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(calculator));
+        user_replace_text(calculator, 10021, "80");
+        user_replace_text(calculator, 10023, "70");
+        QWidget* before = calculator->focusWidget();
+        QTest::keyClick(before, Qt::Key_C, Qt::AltModifier);
+        // Only the focus moves: a button being pressed would show itself down at once.
+        auto* button = qobject_cast<QPushButton*>(calculator->focusWidget());
+        ASSERT_NE(button, nullptr);
+        EXPECT_NE(button, before);
+        EXPECT_FALSE(button->isDown());
+
+        ASSERT_TRUE(show_sheet(calculator, "Length"));
+        calculator->control(10381)->setFocus();
+        QTest::keyClick(calculator->control(10381), Qt::Key_O, Qt::AltModifier);
+        ended = events_until([] { return application_ended(); });
+    });
+    EXPECT_TRUE(ended) << "Alt+O did not press the Length sheet's OK";
 }
 
 // Screen readers say what a control is for: every edit field, list and button of every
