@@ -15,6 +15,47 @@
 #include <fstream>
 #include <iostream>
 
+// A dark desktop's palette, every role set as such a desktop sets it (frames, highlight,
+// tooltips, links and the dimmed text of disabled controls), so that a picture shows what
+// the program does with it rather than what Qt guesses for roles left out.
+QPalette dark_desktop()
+{
+    const QColor face(45, 45, 48);
+    const QColor text(230, 230, 230);
+    const QColor dimmed(130, 130, 130);
+    QPalette dark(face);
+    // clang-format off
+    const struct { QPalette::ColorRole role; QColor colour; } roles[] = {
+        {QPalette::Window,          face},
+        {QPalette::WindowText,      text},
+        {QPalette::Base,            QColor(30, 30, 30)},
+        {QPalette::AlternateBase,   QColor(40, 40, 44)},
+        {QPalette::Text,            text},
+        {QPalette::PlaceholderText, dimmed},
+        {QPalette::Button,          QColor(60, 60, 64)},
+        {QPalette::ButtonText,      text},
+        {QPalette::BrightText,      QColor(255, 90, 90)},
+        {QPalette::Light,           QColor(85, 85, 90)},
+        {QPalette::Midlight,        QColor(70, 70, 74)},
+        {QPalette::Mid,             QColor(40, 40, 43)},
+        {QPalette::Dark,            QColor(25, 25, 27)},
+        {QPalette::Shadow,          QColor(10, 10, 10)},
+        {QPalette::Highlight,       QColor(42, 130, 218)},
+        {QPalette::HighlightedText, QColor(255, 255, 255)},
+        {QPalette::Link,            QColor(110, 170, 255)},
+        {QPalette::LinkVisited,     QColor(170, 140, 255)},
+        {QPalette::ToolTipBase,     QColor(60, 60, 64)},
+        {QPalette::ToolTipText,     text},
+    };
+    // clang-format on
+    for (const auto& r : roles)
+        dark.setColor(r.role, r.colour);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, dimmed);
+    dark.setColor(QPalette::Disabled, QPalette::Highlight, QColor(70, 70, 74));
+    return dark;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 3) {
@@ -30,16 +71,7 @@ int main(int argc, char** argv)
         lines.push_back(line);
 
     zarn::Application app(argc, argv);
-    if (qEnvironmentVariableIntValue("ZARN_DARK")) {
-        QPalette dark;
-        dark.setColor(QPalette::Window, QColor(45, 45, 48));
-        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-        dark.setColor(QPalette::Base, QColor(30, 30, 30));
-        dark.setColor(QPalette::Text, QColor(230, 230, 230));
-        dark.setColor(QPalette::Button, QColor(60, 60, 64));
-        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-        QApplication::setPalette(dark);
-    }
+    if (qEnvironmentVariableIntValue("ZARN_DARK")) QApplication::setPalette(dark_desktop());
     zarn::ScriptHooks hooks = zarn::printing_hooks();
     hooks.extra = [&out](const std::string& verb, const std::string& args, zarn::Window dialog) {
         const QString name = out + "/" + QString::fromStdString(args) + ".png";
