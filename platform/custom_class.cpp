@@ -113,11 +113,18 @@ QRectF rect_of(const Rect& r)
     return QRectF(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-// The `from` part of a picture rendered at the device pixels of `target`: its drawing in
-// `ink` on `paper`. The stretch ignores the aspect ratio, as a stretched bitmap would.
-QImage render_layer(const PictureResource& resource, const QRectF& from, const QRectF& target,
-                    qreal ratio, const QColor& ink, const QColor& paper)
+// Paints the `source` part of a picture onto `dest` of the window's canvas: rendered at
+// the canvas's device pixels as its drawing in `ink` on `paper`, and combined with what is
+// below by `mode`. The stretch ignores the aspect ratio, as a stretched bitmap would.
+void paint_picture(Window window, const PictureResource& resource, Rect source, Rect dest,
+                   const QColor& ink, const QColor& paper, QPainter::CompositionMode mode)
 {
+    QImage* canvas = canvas_of(window);
+    const QRectF target = rect_of(dest);
+    const QRectF from = rect_of(source);
+    if (target.isEmpty() || from.isEmpty()) return;
+
+    const qreal ratio = canvas->devicePixelRatio();
     QImage layer((target.size() * ratio).toSize(),
                  paper.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     layer.fill(resource.black ? ink : paper);
@@ -130,7 +137,10 @@ QImage render_layer(const PictureResource& resource, const QRectF& from, const Q
         draw_strokes(painter, resource, ink);
     }
     layer.setDevicePixelRatio(ratio);
-    return layer;
+
+    QPainter painter(canvas);
+    painter.setCompositionMode(mode);
+    painter.drawImage(target.topLeft(), layer);
 }
 
 } // namespace
@@ -188,33 +198,17 @@ void pict_GetSize(const Picture* picture, int* width, int* height)
 void pict_Draw(Window window, const Picture* picture, Rect source, Rect dest, RasterOp op)
 {
     if (!picture) return;
-    QImage* canvas = canvas_of(window);
-    const QRectF target = rect_of(dest);
-    const QRectF from = rect_of(source);
-    if (target.isEmpty() || from.isEmpty()) return;
-
-    // The picture rendered at the target's device pixels, black on white.
-    QImage layer = render_layer(*picture->resource, from, target, canvas->devicePixelRatio(),
-                                Qt::black, Qt::white);
-    QPainter painter(canvas);
-    painter.setCompositionMode(op == RasterOp::source_and_dest
-                                   ? QPainter::RasterOp_SourceAndDestination
-                                   : QPainter::RasterOp_SourceOrDestination);
-    painter.drawImage(target.topLeft(), layer);
+    paint_picture(window, *picture->resource, source, dest, Qt::black, Qt::white,
+                  op == RasterOp::source_and_dest ? QPainter::RasterOp_SourceAndDestination
+                                                  : QPainter::RasterOp_SourceOrDestination);
 }
 
 void pict_DrawInk(Window window, const Picture* picture, Rect source, Rect dest, Colour ink)
 {
     if (!picture) return;
-    QImage* canvas = canvas_of(window);
-    const QRectF target = rect_of(dest);
-    const QRectF from = rect_of(source);
-    if (target.isEmpty() || from.isEmpty()) return;
-
     // The drawing in ink on a clear layer, laid over what is below.
-    QImage layer = render_layer(*picture->resource, from, target, canvas->devicePixelRatio(),
-                                colour_of(ink), Qt::transparent);
-    QPainter(canvas).drawImage(target.topLeft(), layer);
+    paint_picture(window, *picture->resource, source, dest, colour_of(ink), Qt::transparent,
+                  QPainter::CompositionMode_SourceOver);
 }
 
 void pict_Destroy(Picture* picture)
