@@ -33,7 +33,8 @@ bare_kib=$(cut -d' ' -f2 "$work/bare" | median); zarn_kib=$(cut -d' ' -f2 "$work
 # ---- Keystroke and arithmetic (Google Benchmark) ----------------------------------------------
 "$bin/zarn-bench" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true \
   --benchmark_format=csv 2>/dev/null >"$work/bench.csv"
-bench() { awk -F, -v name="\"$1_median\"" '$1 == name { printf "%.3f", $3 / 1000 }' "$work/bench.csv"; } # ns -> us
+# The median's real time, in microseconds (each benchmark reports in microseconds).
+bench() { awk -F, -v name="\"$1_median\"" '$1 == name { printf "%.3f", $3 }' "$work/bench.csv"; }
 
 # ---- zarn-calc run throughput: 10,000 keystroke steps on the Volume sheet ---------------------
 { echo "tab Volume"; for i in $(seq 10000); do echo "type 10342 $((i % 97)).$((i % 10))"; done; } >"$work/steps.zcs"

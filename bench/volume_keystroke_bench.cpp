@@ -16,6 +16,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -103,6 +104,31 @@ void BM_VolumeArithmetic(benchmark::State& state)
 }
 BENCHMARK(BM_VolumeArithmetic)->Unit(benchmark::kMicrosecond);
 
+// Each conversion sheet's arithmetic: every unit's value from a base value, rounded as
+// shown, per field.
+void sheet_arithmetic(benchmark::State& state, const zarn::ConversionSheet* sheet)
+{
+    double base = 1.5;
+    for (auto _ : state) {
+        std::vector<zarn::Real> values = zarn::sheet_values(*sheet, base);
+        for (zarn::Real& value : values)
+            value = zarn::round_value(value);
+        benchmark::DoNotOptimize(values.data());
+        base += 1;
+    }
+    state.counters["per_field_ns"] =
+        benchmark::Counter(double(state.iterations()) * double(sheet->rows.size()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void register_sheet_benchmarks()
+{
+    for (const zarn::ConversionSheet* sheet : zarn::conversion_tables())
+        benchmark::RegisterBenchmark((std::string("BM_SheetArithmetic/") + sheet->title).c_str(),
+                                     sheet_arithmetic, sheet)
+            ->Unit(benchmark::kMicrosecond);
+}
+
 // Runs the benchmarks once the calculator is open, then ends the program.
 void run_when_open()
 {
@@ -120,6 +146,7 @@ void run_when_open()
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    register_sheet_benchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     zarn::Application app(argc, argv);
