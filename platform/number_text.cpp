@@ -164,8 +164,9 @@ std::string exponent_text(double value)
     auto end =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 5).ptr;
     std::string text(buffer, end);
+    // Upper case throughout, as real_to_text writes: E, and INF and NAN should they come.
     for (char& c : text)
-        if (c == 'e') c = 'E';
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return text;
 }
 
