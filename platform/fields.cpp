@@ -61,10 +61,22 @@ const FinalValue* find_value(int id, const FinalValues& values)
     return nullptr;
 }
 
+// A field's text as a message quotes it: whole when it is short, else its first characters
+// and "...", so that a page of pasted text cannot make the box taller than the screen.
+std::string quoted_for_message(const std::string& text)
+{
+    constexpr qsizetype most = 40;
+    const QString whole = qtext(text);
+    if (whole.size() <= most) return "\"" + text + "\"";
+    qsizetype cut = most;
+    if (whole[cut - 1].isHighSurrogate()) --cut;
+    return "\"" + whole.left(cut).toStdString() + "...\"";
+}
+
 } // namespace
 
 NotANumberError::NotANumberError(int field_id, const std::string& text)
-    : std::runtime_error("\"" + text + "\" is not a number"), id(field_id)
+    : std::runtime_error(quoted_for_message(text) + " is not a number"), id(field_id)
 {
 }
 

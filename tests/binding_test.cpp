@@ -138,6 +138,11 @@ TEST(Binding, FaultsEndTheEventWithTheProgramErrorReport)
     QTest::keyClicks(edit(d.window, 10464), "x");
     EXPECT_EQ(take_messages(), std::vector<std::string>{"Program Error: \"x\" is not a number"});
     EXPECT_EQ(edit(d.window, 10468)->text(), "");
+    // A page of pasted text is quoted by its beginning only: the box stays on the screen.
+    edit(d.window, 10464)->setText(QString(4000, u'x'));
+    QTest::keyClicks(edit(d.window, 10464), "y");
+    EXPECT_EQ(take_messages(), std::vector<std::string>{"Program Error: \"" + std::string(40, 'x') +
+                                                        "...\" is not a number"});
     // The dialog carries on.
     QTest::keyClicks(edit(d.window, 10462), "2");
     EXPECT_EQ(take_messages().size(), 1u);
