@@ -68,6 +68,13 @@ CatalogFormula other_power(const char* item, std::vector<CatalogField> fields, i
     return one_result("Power", {{other_power_list, item}}, std::move(fields), calculate_id);
 }
 
+// A formula whose fields `keys` follow one another as they are typed.
+CatalogFormula typed_together(CatalogFormula formula, std::vector<const char*> keys)
+{
+    formula.buttons.push_back({as_typed, std::move(keys)});
+    return formula;
+}
+
 // The steam valve on the control chosen by `checks` (none: as the dialog opens).
 CatalogFormula steam_valve(const char* note, const char* name, std::vector<int> checks)
 {
@@ -143,12 +150,12 @@ std::vector<CatalogFormula> build_catalog()
             {"poles", 10188, "number of motor poles"},
             {"rpm",   10190, "synchronous revolutions per minute"},
         }, 10001),
-        other_power("Percent Slip", {
+        typed_together(other_power("Percent Slip", {
             {"sync",      10175, "synchronous rpm (copied into sync2 as it is typed)"},
             {"full_load", 10178, "full load rpm"},
             {"sync2",     10180, "synchronous rpm below the bar (copied into sync as it is typed)"},
             {"slip",      10182, "slip, percent"},
-        }, 10001),
+        }, 10001), {"sync", "sync2"}),
         other_power("Voltage drop", {
             {"amperes", 10160, "current, amperes"},
             {"length",  10163, "circuit length, feet"},

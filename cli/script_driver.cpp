@@ -76,8 +76,8 @@ void require_kind(Window dialog, int id, ControlKind kind, const char* what)
 
 class ScriptPlayer final : public QObject {
 public:
-    ScriptPlayer(const std::vector<std::string>& lines, const ScriptHooks& hooks)
-        : lines_(lines), hooks_(hooks), step_event_(QEvent::registerEventType())
+    ScriptPlayer(const ScriptSource& source, const ScriptHooks& hooks)
+        : source_(source), hooks_(hooks), step_event_(QEvent::registerEventType())
     {
     }
 
@@ -90,17 +90,20 @@ protected:
         if (e->type() != step_event_) return QObject::event(e);
         if (finished_) return true;
         if (application_ended()) return finish(), true;
-        while (next_ < lines_.size() && skipped(lines_[next_]))
-            ++next_;
-        if (next_ == lines_.size()) return finish(), true;
-        const size_t index = next_++;
+        std::optional<std::string> line;
+        do {
+            line = source_();
+            ++line_number_;
+        } while (line && skipped(*line));
+        if (!line) return finish(), true;
+        const int number = line_number_;
         // Posted before the step is played: a step that opens a modal dialog returns only
         // when the dialog ends, and the following steps reach the dialog meanwhile.
         post_next();
         try {
-            play(lines_[index]);
+            play(*line);
         } catch (const StepError& error) {
-            hooks_.failed(int(index) + 1, error.why);
+            hooks_.failed(number, error.why);
             status_ = 2;
             finish();
         }
@@ -175,10 +178,10 @@ private:
         }
     }
 
-    const std::vector<std::string>& lines_;
+    const ScriptSource& source_;
     const ScriptHooks& hooks_;
     const int step_event_;
-    size_t next_ = 0;
+    int line_number_ = 0;
     bool finished_ = false;
     int status_ = 0;
 };
@@ -213,9 +216,20 @@ ScriptHooks printing_hooks()
 
 int play_script(const std::vector<std::string>& lines, const ScriptHooks& hooks)
 {
+    size_t next = 0;
+    return play_script(
+        [&]() -> std::optional<std::string> {
+            if (next == lines.size()) return std::nullopt;
+            return lines[next++];
+        },
+        hooks);
+}
+
+int play_script(const ScriptSource& next_line, const ScriptHooks& hooks)
+{
     set_message_sink(hooks.message);
     start_zarn_calculator();
-    ScriptPlayer player(lines, hooks);
+    ScriptPlayer player(next_line, hooks);
     player.start();
     QCoreApplication::exec();
     set_message_sink({});

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,12 @@ struct ScriptHooks {
 // the steps in order, and ends the program after the last one or when a step ends it.
 // Returns 0, or 2 when a step failed. Needs the application object to exist.
 int play_script(const std::vector<std::string>& lines, const ScriptHooks& hooks);
+
+// The same with the lines asked for one at a time, each just before it is played (inside
+// the dialog an earlier step opened, if it is still open): the source gives the next line,
+// or nothing after the last one. A source may look at the dialogs before it answers.
+using ScriptSource = std::function<std::optional<std::string>()>;
+int play_script(const ScriptSource& next_line, const ScriptHooks& hooks);
 
 // Hooks that print what the program does: `ID<TAB>TEXT` and `TITLE: TEXT` lines on
 // standard output, the driver's complaints as `zarn-calc: line N: WHY` on standard error.
