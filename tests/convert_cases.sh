@@ -2,6 +2,8 @@
 # `zarn-calc convert`: each case runs the command and compares its standard output,
 # standard error and exit status with what the case expects.
 set -u
+# Under the locale the suite runs with; a decimal-comma locale when it names none.
+export LC_ALL="${LC_ALL:-de_DE.UTF-8}"
 zarn_calc=$1
 failures=0
 

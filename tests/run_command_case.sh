@@ -4,6 +4,8 @@
 # the case's expected file: for each command its standard output, then its standard error
 # with "stderr: " in front of each line, then "exit: STATUS".
 set -u
+# Under the locale the suite runs with; a decimal-comma locale when it names none.
+export LC_ALL="${LC_ALL:-de_DE.UTF-8}"
 zarn_calc=$1 commands=$2 expected=$3
 
 received=$(mktemp)

@@ -3,6 +3,8 @@
 # case's expected file: standard output as is, then standard error with "stderr: " in
 # front of each line, then "exit: STATUS".
 set -u
+# Under the locale the suite runs with; a decimal-comma locale when it names none.
+export LC_ALL="${LC_ALL:-de_DE.UTF-8}"
 zarn_calc=$1 script=$2 expected=$3
 
 received=$(mktemp)

@@ -77,6 +77,22 @@ struct Snapshot {
     bool ended = false;             // the application has ended
 };
 
+// The toolkit's own diagnostics, each once, for the report at the end.
+std::set<std::string>& toolkit_notices()
+{
+    static std::set<std::string> notices;
+    return notices;
+}
+
+void collect_notice(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::cerr << "zarn-walk: the toolkit failed: " << message.toStdString() << '\n';
+        std::abort();
+    }
+    toolkit_notices().insert(message.toStdString());
+}
+
 Snapshot take_snapshot()
 {
     Snapshot s;
@@ -351,21 +367,21 @@ private:
         return formula_step(d);
     }
 
-    // The session ends: Close, Escape, or the end of the script with whatever is open.
+    // The session ends: Close, Escape, or the end of the script with whatever is open; the
+    // way used least so far, so that a walk takes each.
     std::optional<std::string> end_session(bool on_calculator)
     {
-        const auto way = roll(3);
-        if (way == 0) {
-            ++endings_["end of script"];
+        const char* ways[] = {"end of script", "Escape", "Close"};
+        const char* way = ways[roll(3)];
+        for (const char* w : ways)
+            if (endings_[w] < endings_[way]) way = w;
+        if (way == std::string_view("end of script")) {
+            ++endings_[way];
             return std::nullopt;
         }
         if (!on_calculator) return "escape"; // back to the calculator first
-        if (way == 1) {
-            ++endings_["Escape"];
-            return "escape";
-        }
-        ++endings_["Close"];
-        return "click " + std::to_string(close_id);
+        ++endings_[way];
+        return way == std::string_view("Escape") ? "escape" : "click " + std::to_string(close_id);
     }
 
     std::string type_step(int id)
@@ -763,7 +779,7 @@ private:
             std::cout << ' ' << verb << ' ' << n;
         std::cout << "\n  sessions ended by:";
         for (const auto& [way, n] : endings_)
-            std::cout << ' ' << way << ' ' << n << ';';
+            if (n > 0) std::cout << ' ' << way << ' ' << n << ';';
         int dialogs = 0;
         for (const auto& [name, n] : opened_)
             dialogs += n;
@@ -774,6 +790,8 @@ private:
         for (const auto& [title, n] : message_counts_)
             std::cout << ' ' << title << ' ' << n << ';';
         std::cout << '\n';
+        for (const std::string& notice : toolkit_notices())
+            std::cout << "  the toolkit said: " << notice << '\n';
     }
 
     // A step that does not return within a minute is a hang: the walk stops with it.
@@ -852,6 +870,7 @@ int main(int argc, char** argv)
         }
     }
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    qInstallMessageHandler(zarn::reliability::collect_notice);
     int qt_argc = 1;
     zarn::reliability::Walk walk(options);
     return walk.run(qt_argc, argv);
