@@ -4,18 +4,23 @@
 // sanitizers watch the whole life of the window program. The session is named by the first
 // argument:
 //   close-box     closes the calculator by its close box;
-//   escape-exit   Escape, then the task window's Help > Contents, Help > About (OK),
-//                 File > Start Calculator, a formula dialog with two charts beside it,
-//                 Escape twice and File > Exit.
+//   escape-exit   Escape, then the task window's Help > Contents (the pages must be the
+//                 ones beside the program, whatever the working directory holds),
+//                 Help > About (OK), File > Start Calculator, a formula dialog with two
+//                 charts beside it, Escape twice and File > Exit, the help still open.
 // Should the program end before the session has been played, it fails.
 #include "platform/automation.h"
 #include "platform/dialog_window.h"
 #include "platform/frame_window.h"
+#include "platform/help_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <cstdio>
@@ -67,6 +72,28 @@ Window only_task_window()
     return zarn::active_dialog() ? nullptr : zarn::task_window();
 }
 
+Window help_open()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* help = dynamic_cast<zarn::HelpWindow*>(w); help && help->isVisible()) return help;
+    return nullptr;
+}
+
+// The help shows the contents page of the folder beside the program.
+void check_help_source(Window window)
+{
+    auto* help = dynamic_cast<zarn::HelpWindow*>(window);
+    const QString beside_program = QDir(QCoreApplication::applicationDirPath() +
+                                        QStringLiteral("/../share/zarn-calculator/help"))
+                                       .canonicalPath();
+    const QString shown = QFileInfo(help->browser()->source().toLocalFile()).canonicalFilePath();
+    if (shown != beside_program + QStringLiteral("/index.html")) {
+        std::fprintf(stderr, "zarn-calculator-session: the help shows %s, not the contents in %s\n",
+                     qPrintable(shown), qPrintable(beside_program));
+        std::_Exit(1);
+    }
+}
+
 void trigger_menu(const QString& text)
 {
     for (QAction* popup : zarn::task_window()->menuBar()->actions())
@@ -89,6 +116,7 @@ std::vector<Step> escape_exit_session()
     return {
         {dialog_open(calculator_template), zarn::user_escape},
         {only_task_window, [](Window) { trigger_menu("&Contents"); }},
+        {help_open, check_help_source},
         {only_task_window, [](Window) { trigger_menu("&About"); }},
         {dialog_open(about_template), [](Window d) { zarn::user_click(d, 1); }},
         {only_task_window, [](Window) { trigger_menu("&Start Calculator"); }},
