@@ -38,7 +38,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -46,7 +45,6 @@
 #include <map>
 #include <random>
 #include <set>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -344,14 +342,14 @@ private:
         ++session_steps_;
         ++verb_counts_[last_step_.verb];
         if (last_step_.verb == "click")
-            buttons_clicked_[now_top_template(before_)].insert(last_step_.id);
+            buttons_clicked_[top_template(before_)].insert(last_step_.id);
         if (script_.is_open()) script_ << *line << '\n' << std::flush;
         return line;
     }
 
     // ---- Choosing a step ----
 
-    static int now_top_template(const Snapshot& s) { return s.stack.back().template_id; }
+    static int top_template(const Snapshot& s) { return s.stack.back().template_id; }
 
     std::uint64_t roll(std::uint64_t n) { return random_() % n; }
     template <class T> const T& any(const std::vector<T>& v) { return v[roll(v.size())]; }
