@@ -30,9 +30,12 @@ done
 bare_ms=$(cut -d' ' -f1 "$work/bare" | median); zarn_ms=$(cut -d' ' -f1 "$work/zarn" | median)
 bare_kib=$(cut -d' ' -f2 "$work/bare" | median); zarn_kib=$(cut -d' ' -f2 "$work/zarn" | median)
 
-# ---- Keystroke and arithmetic (Google Benchmark) ----------------------------------------------
-"$bin/zarn-bench" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true \
-  --benchmark_format=csv 2>/dev/null >"$work/bench.csv"
+# ---- Keystroke and arithmetic (Google Benchmark), each in a fresh program ------------------------
+: >"$work/bench.csv"
+for name in BM_VolumeNotification BM_VolumeKeystroke BM_VolumeArithmetic; do
+  "$bin/zarn-bench" --benchmark_filter="^$name\$" --benchmark_repetitions=$runs \
+    --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null >>"$work/bench.csv"
+done
 # The median's real time, in microseconds (each benchmark reports in microseconds).
 bench() { awk -F, -v name="\"$1_median\"" '$1 == name { printf "%.3f", $3 }' "$work/bench.csv"; }
 

@@ -105,7 +105,7 @@ void BM_VolumeArithmetic(benchmark::State& state)
 BENCHMARK(BM_VolumeArithmetic)->Unit(benchmark::kMicrosecond);
 
 // Each conversion sheet's arithmetic: every unit's value from a base value, rounded as
-// shown, per field.
+// shown.
 void sheet_arithmetic(benchmark::State& state, const zarn::ConversionSheet* sheet)
 {
     double base = 1.5;
@@ -116,9 +116,6 @@ void sheet_arithmetic(benchmark::State& state, const zarn::ConversionSheet* shee
         benchmark::DoNotOptimize(values.data());
         base += 1;
     }
-    state.counters["per_field_ns"] =
-        benchmark::Counter(double(state.iterations()) * double(sheet->rows.size()),
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void register_sheet_benchmarks()

@@ -21,14 +21,8 @@ Application::Application(int& argc, char** argv, Display display)
     headless = display == Display::headless;
     // The application lives as long as its task window, not as long as its last window.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Every window carries the program's icon; the desktop finds the menu entry (and so the
-    // icon for the task bar) by this name. The pictures load only when a window shows.
+    // The desktop finds the menu entry (and so the icon for the task bar) by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(ZARN_APP_ID));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/" ZARN_APP_ID ".png").arg(size),
-                     QSize(size, size));
-    QApplication::setWindowIcon(icon);
 }
 
 Application::~Application()
@@ -52,6 +46,19 @@ void platform_SetAttribute(PlatformAttr attribute, bool on)
         if (on) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         break;
     }
+}
+
+void show_program_icon()
+{
+    // Every window carries the program's icon, once it is set; nobody sees a headless one.
+    static bool shown = false;
+    if (shown || headless) return;
+    shown = true;
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/" ZARN_APP_ID ".png").arg(size),
+                     QSize(size, size));
+    QApplication::setWindowIcon(icon);
 }
 
 void prepare_window(QWidget* window)

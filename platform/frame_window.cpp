@@ -37,17 +37,6 @@ void arrange_icons(QMdiArea* area)
     }
 }
 
-Window finish_task_window(FrameWindow* frame, const TaskWindowAttributes& attributes)
-{
-    frame->resize(640, 420);
-    frame->deliver({e_create});
-    if (attributes.minimised)
-        frame->showMinimized();
-    else
-        frame->show();
-    return frame;
-}
-
 } // namespace
 
 FrameWindow* task_window()
@@ -112,14 +101,12 @@ void FrameWindow::destroy_window()
     QCoreApplication::exit(0);
 }
 
-Window win_CreateTaskWindow(const TaskWindowAttributes& attributes, Handler handler, int menu_id,
-                            std::string_view app_name, std::string_view title)
-{
-    QCoreApplication::setApplicationName(qtext(app_name));
-    auto* frame = new FrameWindow(handler);
-    current_task_window() = frame;
-    frame->setWindowTitle(qtext(title));
+namespace {
 
+// The menu resource in the frame's menu bar, with the accelerators of its items, and in
+// frame mode the platform's own popup for arranging the child windows.
+void build_menu(FrameWindow* frame, int menu_id)
+{
     if (const MenuResource* menu = find_menu(menu_id)) {
         for (const MenuPopup& popup : menu->popups) {
             QMenu* items = frame->menuBar()->addMenu(QString::fromUtf8(popup.title));
@@ -138,9 +125,8 @@ Window win_CreateTaskWindow(const TaskWindowAttributes& attributes, Handler hand
             }
         }
     }
-    // Frame mode: the platform's own popup for arranging the child windows.
+    if (!platform_frame_mode()) return;
     QMdiArea* area = frame->client_area();
-    if (!platform_frame_mode()) return finish_task_window(frame, attributes);
     QMenu* window_menu = frame->menuBar()->addMenu(QStringLiteral("&Window"));
     QObject::connect(window_menu->addAction(QStringLiteral("&Tile")), &QAction::triggered, area,
                      &QMdiArea::tileSubWindows);
@@ -148,8 +134,42 @@ Window win_CreateTaskWindow(const TaskWindowAttributes& attributes, Handler hand
                      &QMdiArea::cascadeSubWindows);
     QObject::connect(window_menu->addAction(QStringLiteral("&Arrange Icons")), &QAction::triggered,
                      area, [area] { arrange_icons(area); });
+}
 
-    return finish_task_window(frame, attributes);
+} // namespace
+
+Window win_CreateTaskWindow(const TaskWindowAttributes& attributes, Handler handler, int menu_id,
+                            std::string_view app_name, std::string_view title)
+{
+    QCoreApplication::setApplicationName(qtext(app_name));
+    auto* frame = new FrameWindow(handler);
+    current_task_window() = frame;
+    frame->setWindowTitle(qtext(title));
+    frame->resize(640, 420);
+    if (!attributes.minimised) {
+        build_menu(frame, menu_id);
+        show_program_icon();
+        frame->deliver({e_create});
+        frame->show();
+        return frame;
+    }
+    // A minimised task window is only an icon, disabled while the calculator its creation
+    // opens is up: its menu, the program's icon and its showing wait until the event loop
+    // runs, after that dialog, which the user sees first and which keeps the focus.
+    frame->setWindowState(Qt::WindowMinimized);
+    frame->setAttribute(Qt::WA_ShowWithoutActivating);
+    frame->deliver({e_create});
+    QMetaObject::invokeMethod(
+        frame,
+        [frame, menu_id] {
+            if (frame->destroyed()) return;
+            build_menu(frame, menu_id);
+            show_program_icon();
+            frame->show();
+            if (!modal_dialogs().empty()) modal_dialogs().back()->activateWindow();
+        },
+        Qt::QueuedConnection);
+    return frame;
 }
 
 Window MSG_CREATE(Window parent, std::string_view title, int max_lines)

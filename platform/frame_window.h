@@ -35,6 +35,8 @@ FrameWindow* task_window();
 
 // Whether the task window is a frame for child windows with a "&Window" menu.
 bool platform_frame_mode();
+// Gives every window the program's icon (once, on a screen).
+void show_program_icon();
 // Prepares a new top-level window for the application's display.
 void prepare_window(QWidget* window);
 
