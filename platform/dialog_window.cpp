@@ -5,6 +5,7 @@
 #include "platform/frame_window.h"
 #include "platform/messages.h"
 #include "platform/number_text.h"
+#include "platform/qt_text.h"
 #include "platform/tab_control.h"
 
 #include <QApplication>
@@ -34,11 +35,6 @@ std::vector<DialogWindow*>& modal_stack()
 {
     static std::vector<DialogWindow*> stack;
     return stack;
-}
-
-QString qtext(const char* text)
-{
-    return QString::fromUtf8(text ? text : "");
 }
 
 // A button's text as a screen reader says it: without the mnemonic marker.
@@ -169,8 +165,7 @@ DialogWindow::DialogWindow(Window owner, const DialogTemplate& tmpl, std::string
     // A fixed-size frame with a caption and a close box; no help, minimise or maximise box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(title.empty() ? qtext(tmpl.caption)
-                                 : QString::fromUtf8(title.data(), qsizetype(title.size())));
+    setWindowTitle(title.empty() ? qtext(tmpl.caption) : qtext(title));
     setFixedSize(units_.px_x(tmpl.width), units_.px_y(tmpl.height));
     prepare_window(this);
     add_controls(this, tmpl.controls);

@@ -2,6 +2,7 @@
 #include "platform/dialog_window.h"
 #include "platform/frame_window.h"
 #include "platform/number_text.h"
+#include "platform/qt_text.h"
 #include "platform/real.h"
 
 #include <QAbstractButton>
@@ -16,11 +17,6 @@
 
 namespace zarn {
 namespace {
-
-QString qtext(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 DialogWindow& dialog_ref(Window window)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/dialog_window.h"
 #include "platform/messages.h"
+#include "platform/qt_text.h"
 #include "platform/services.h"
 
 #include <QAction>
@@ -19,11 +20,6 @@ QPointer<FrameWindow>& current_task_window()
 {
     static QPointer<FrameWindow> window;
     return window;
-}
-
-QString qtext(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // Minimised child windows in a row along the bottom of the client area.
